@@ -1,0 +1,20 @@
+#include "Application.h"
+#include "ScreenSlots.h"
+#include "Shell.h"
+#include "menu/frmYoga.h"
+
+#include <exception>
+
+int main(int argc, char **argv)
+{
+    vireka::Application app(argc, argv);
+    try {
+        vireka::OpenScreen<vireka::frmYoga>();
+    } catch (const std::exception &failure) {
+        vireka::ReportFatalError(failure.what());
+        return 1;
+    }
+    if (vireka::shell::programEnded())
+        return 0;
+    return app.exec();
+}

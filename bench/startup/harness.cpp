@@ -1,0 +1,57 @@
+// Start-up time of the main menu against a bare Qt window program, measured in one run: both are
+// started in turn, several times, and the medians are compared.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+double runOnce(const QString &program)
+{
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return -1;
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString bare = folder + QStringLiteral("/bench_startup_bare");
+    const QString menu = folder + QStringLiteral("/bench_startup_menu");
+    const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
+
+    runOnce(bare); // warm the file cache for both
+    runOnce(menu);
+    std::vector<double> bareTimes, menuTimes;
+    for (int i = 0; i < rounds; ++i) {
+        bareTimes.push_back(runOnce(bare));
+        menuTimes.push_back(runOnce(menu));
+    }
+    QTextStream out(stdout);
+    if (std::count(bareTimes.begin(), bareTimes.end(), -1) || std::count(menuTimes.begin(), menuTimes.end(), -1)) {
+        out << "a run failed\n";
+        return 1;
+    }
+    const double bareMs = median(bareTimes), menuMs = median(menuTimes);
+    out << "bare window: " << bareMs << " ms, main menu: " << menuMs << " ms (medians of " << rounds << ")\n";
+    out << "menu/bare = " << menuMs / bareMs << " (target <= 1.3)\n";
+    return 0;
+}

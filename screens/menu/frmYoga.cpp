@@ -1,0 +1,104 @@
+#include "frmYoga.h"
+
+#include "DocumentArea.h"
+#include "ScreenSlots.h"
+#include "ScreenTable.h"
+#include "Shell.h"
+#include "study/frmYogaInstructions.h"
+
+namespace vireka {
+
+namespace {
+
+constexpr Colour Blue = RGB(0, 0, 192);
+constexpr Colour White = RGB(255, 255, 255);
+
+const ControlSpec layout[] = {
+    {.name = "rtfYoga", .kind = ControlKind::DocumentArea, .left = 2400, .top = 480, .width = 6975, .height = 5775,
+     .backColor = Blue, .scrollBars = 2, .tabIndex = 10},
+    {.name = "lblExit", .caption = "EXIT", .left = 1320, .top = 5880, .width = 975, .height = 375, .backColor = Blue,
+     .foreColor = RGB(255, 0, 0), .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 11},
+    {.name = "lblAbout", .caption = "ABOUT", .left = 120, .top = 5880, .width = 1095, .height = 375,
+     .backColor = Blue, .foreColor = White, .font = SansBold(8.25), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 8},
+    {.name = "lblUpgrades", .caption = "FREE UPGRADES", .left = 120, .top = 5400, .width = 2175, .height = 375,
+     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 7},
+    {.name = "lblAsanas", .caption = "YOGA ASANAS", .left = 120, .top = 3480, .width = 2175, .height = 375,
+     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 4},
+    {.name = "Image1", .kind = ControlKind::Image, .left = 120, .top = 120, .width = 2160, .height = 1065,
+     .stretch = true, .toolTip = "Halasana", .picture = "frmYoga/Image1.bmp"},
+    {.name = "lblHalvena", .caption = "HALVENA THE PROGRAM", .left = 120, .top = 4680, .width = 2175,
+     .height = 615, .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1,
+     .alignment = Align::Centre, .tabIndex = 6},
+    {.name = "lblTesmara", .caption = "TESMARA", .left = 120, .top = 3960, .width = 2175, .height = 615,
+     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .wordWrap = true, .tabIndex = 5},
+    {.name = "Label15", .caption = "VIREKA", .left = 2520, .top = 120, .width = 6735, .height = 495,
+     .foreColor = RGB(255, 255, 0), .font = SansBold(13.5), .transparent = true, .alignment = Align::Centre,
+     .tabIndex = 9},
+    {.name = "lblDirectory", .caption = "YOGA DIRECTORY", .left = 120, .top = 3000, .width = 2175, .height = 375,
+     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 3},
+    {.name = "lblArticles", .caption = "YOGA ARTICLES", .left = 120, .top = 2520, .width = 2175, .height = 375,
+     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 2},
+    {.name = "lblTraditions", .caption = "YOGA TRADITIONS", .left = 120, .top = 1320, .width = 2175, .height = 375,
+     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
+     .toolTip = "Click for Definitions", .tabIndex = 1},
+    {.name = "lblInstructions", .caption = "YOGA INSTRUCTIONS", .left = 120, .top = 1800, .width = 2175,
+     .height = 615, .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1,
+     .alignment = Align::Centre, .tabIndex = 0},
+};
+
+} // namespace
+
+const Handler<frmYoga> frmYoga::handlers[] = {
+    {"lblInstructions", Event::Click, &frmYoga::lblInstructions_Click},
+    {"lblTraditions", Event::Click, &frmYoga::lblTraditions_Click},
+    {"lblArticles", Event::Click, &frmYoga::lblArticles_Click},
+    {"lblDirectory", Event::Click, &frmYoga::lblDirectory_Click},
+    {"lblAsanas", Event::Click, &frmYoga::lblAsanas_Click},
+    {"lblTesmara", Event::Click, &frmYoga::lblTesmara_Click},
+    {"lblHalvena", Event::Click, &frmYoga::lblHalvena_Click},
+    {"lblUpgrades", Event::Click, &frmYoga::lblUpgrades_Click},
+    {"lblAbout", Event::Click, &frmYoga::lblAbout_Click},
+    {"lblExit", Event::Click, &frmYoga::lblExit_Click},
+};
+
+
+frmYoga::frmYoga() : Screen(screenSpec("frmYoga"), layout) {}
+
+DocumentArea *frmYoga::rtfYoga() const
+{
+    return control<DocumentArea>("rtfYoga");
+}
+
+void frmYoga::Form_Load()
+{
+    if (SetProgramFolder() == OutOfMemory)
+        ShowMessage(shortOnMemoryText());
+}
+
+void frmYoga::connectHandlers()
+{
+    bind<frmYoga>(handlers);
+}
+
+void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
+void frmYoga::lblTraditions_Click() { LoadDocument(rtfYoga(), QStringLiteral("\\YogaDef.rtf")); }
+
+// The screens these links open come with their own sections; until then the links do nothing.
+void frmYoga::lblArticles_Click() {}
+void frmYoga::lblDirectory_Click() {}
+void frmYoga::lblAsanas_Click() {}
+void frmYoga::lblTesmara_Click() {}
+void frmYoga::lblHalvena_Click() {}
+void frmYoga::lblUpgrades_Click() {}
+void frmYoga::lblAbout_Click() {}
+
+void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
+
+} // namespace vireka

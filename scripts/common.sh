@@ -1,0 +1,36 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Sourced, not run.
+
+VIREKA_PACKAGES=(cmake g++ qt6-base-dev fonts-liberation xvfb xauth)
+
+vireka_missing_packages() {
+  local missing=() p
+  for p in "${VIREKA_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  echo "${missing[@]:-}"
+}
+
+vireka_install_packages() {
+  local missing
+  missing=$(vireka_missing_packages)
+  [ -z "$missing" ] && return 0
+  echo "Installing missing packages: $missing"
+  local apt=(apt-get install -y --no-install-recommends $missing)
+  if [ "$(id -u)" -eq 0 ]; then
+    DEBIAN_FRONTEND=noninteractive "${apt[@]}" || { apt-get update && DEBIAN_FRONTEND=noninteractive "${apt[@]}"; }
+  elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    sudo DEBIAN_FRONTEND=noninteractive "${apt[@]}" || { sudo apt-get update && sudo DEBIAN_FRONTEND=noninteractive "${apt[@]}"; }
+  else
+    echo "These Debian packages are needed but missing: $missing" >&2
+    echo "Run as root, or give this user sudo, or install them with: apt-get install $missing" >&2
+    return 1
+  fi
+}
+
+vireka_build() {
+  local jobs
+  jobs=$(nproc 2>/dev/null || echo 2)
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build build --parallel "$jobs"
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/common.sh
+vireka_install_packages
+vireka_build
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300 "$@"

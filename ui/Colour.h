@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <cstdint>
+
+class QPalette;
+
+namespace vireka {
+
+// A colour as the layouts store it: 0x00BBGGRR, or 0x80000000 plus a system colour index.
+using Colour = std::uint32_t;
+
+constexpr Colour RGB(int r, int g, int b)
+{
+    return Colour(r & 0xFF) | (Colour(g & 0xFF) << 8) | (Colour(b & 0xFF) << 16);
+}
+
+constexpr Colour SystemWindowBackground = 0x80000005;
+constexpr Colour SystemWindowText = 0x80000008;
+constexpr Colour SystemButtonFace = 0x8000000F;
+constexpr Colour SystemButtonText = 0x80000012;
+
+// Marks a colour a table leaves out; the control kind's default applies.
+constexpr Colour KindDefault = 0xFFFFFFFF;
+
+constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0 && c != KindDefault; }
+
+QColor toQColor(Colour colour, const QPalette &palette);
+QColor toQColor(Colour colour);
+
+} // namespace vireka

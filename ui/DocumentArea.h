@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextEdit>
+
+namespace vireka {
+
+// The read-only rich-text area that shows the program's documents.
+class DocumentArea : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit DocumentArea(QWidget *parent);
+
+    // Replaces what the area shows with `document` (which the area takes over), from its top.
+    void showDocument(QTextDocument *document);
+    // A document made for this area: its fonts and colours fall back to the area's own.
+    QTextDocument *newDocument();
+};
+
+// Loads the RTF file at the current directory followed directly by `name` (which begins with a
+// backslash, turned into the platform's separator). Every failure is ignored: the area then keeps
+// what it showed.
+void LoadDocument(DocumentArea *area, const QString &name);
+
+// Empties the area.
+void ClearDocument(DocumentArea *area);
+
+// The file a document name stands for: the current directory followed directly by the name.
+QString documentPath(const QString &name);
+
+// Shows a document built into the program, such as a page's first text; a missing one shows nothing.
+void showStoredDocument(DocumentArea *area, const QString &resourcePath);
+
+} // namespace vireka

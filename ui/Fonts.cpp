@@ -1,0 +1,32 @@
+#include "Fonts.h"
+
+#include <cmath>
+
+namespace vireka {
+
+int fontPixelSize(double points)
+{
+    // Point sizes come from a 96 dpi screen: 8.25 pt is 11 px, 9.75 pt is 13 px, and so on.
+    return int(std::lround(points * 96.0 / 72.0));
+}
+
+QFont toQFont(const FontSpec &spec)
+{
+    QFont font(QString::fromLatin1(spec.face));
+    font.setPixelSize(fontPixelSize(spec.points));
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStyleHint(QString::fromLatin1(spec.face).contains(QLatin1String("Sans")) ? QFont::SansSerif
+                                                                                    : QFont::Serif);
+    return font;
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+}
+
+} // namespace vireka

@@ -1,0 +1,48 @@
+#include "ImageControl.h"
+
+#include <QPainter>
+
+namespace vireka {
+
+ImageControl::ImageControl(bool stretch, bool border, QWidget *parent)
+    : QWidget(parent), m_stretch(stretch), m_border(border)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+void ImageControl::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    if (!m_stretch && !m_picture.isNull()) {
+        const int frame = m_border ? 2 : 0;
+        resize(m_picture.width() + frame, m_picture.height() + frame);
+    }
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int inset = m_border ? 1 : 0;
+    const QRect inner = rect().adjusted(inset, inset, -inset, -inset);
+    if (!m_picture.isNull()) {
+        if (m_stretch) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(inner, m_picture);
+        } else {
+            painter.drawImage(inner.topLeft(), m_picture);
+        }
+    }
+    if (m_border) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent *)
+{
+    emit mouseMoved();
+}
+
+} // namespace vireka

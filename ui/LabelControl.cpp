@@ -1,0 +1,120 @@
+#include "LabelControl.h"
+
+#include "Fonts.h"
+#include "Units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vireka {
+
+namespace {
+constexpr int BorderPixels = 1;
+}
+
+LabelControl::LabelControl(const ControlSpec &spec, QWidget *parent)
+    : QWidget(parent)
+    , m_caption(QString::fromLatin1(spec.caption))
+    , m_back(toQColor(spec.backColor == KindDefault ? SystemButtonFace : spec.backColor))
+    , m_fore(toQColor(spec.foreColor == KindDefault ? SystemButtonText : spec.foreColor))
+    , m_transparent(spec.transparent)
+    , m_border(spec.borderStyle == 1)
+    , m_alignment(spec.alignment)
+    , m_wordWrap(spec.wordWrap)
+    , m_autoSize(spec.autoSize)
+    , m_designWidth(twipsToPixels(spec.width))
+{
+    setFont(toQFont(spec.font));
+    setFocusPolicy(Qt::NoFocus);
+    if (!m_transparent)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    if (m_autoSize)
+        fitToText();
+}
+
+void LabelControl::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    if (m_autoSize)
+        fitToText();
+    update();
+    emit changed();
+}
+
+QRect LabelControl::textRect() const
+{
+    const int inset = m_border ? BorderPixels : 0;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+int LabelControl::textFlags() const
+{
+    int flags = Qt::AlignTop;
+    switch (m_alignment) {
+    case Align::Left: flags |= Qt::AlignLeft; break;
+    case Align::Right: flags |= Qt::AlignRight; break;
+    case Align::Centre: flags |= Qt::AlignHCenter; break;
+    }
+    // Without AutoSize a label always wraps to its width; with AutoSize only when WordWrap is set.
+    if (!m_autoSize || m_wordWrap)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+void LabelControl::fitToText()
+{
+    const int inset = m_border ? 2 * BorderPixels : 0;
+    const QFontMetrics metrics(font());
+    if (m_wordWrap) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, m_designWidth - inset, 1 << 20),
+                                                  textFlags(), m_caption);
+        resize(m_designWidth, needed.height() + inset);
+    } else {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), textFlags(), m_caption);
+        resize(needed.width() + inset, needed.height() + inset);
+    }
+}
+
+void LabelControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_transparent)
+        painter.fillRect(rect(), m_back);
+    if (m_border) {
+        // A thin sunken edge: shadow above and left, light below and right.
+        const QRect r = rect();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+    painter.setPen(m_fore);
+    painter.setFont(font());
+    painter.setClipRect(textRect());
+    painter.drawText(textRect(), textFlags(), m_caption);
+}
+
+void LabelControl::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void LabelControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void LabelControl::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The second press of a double click must not start another Click.
+    m_pressed = false;
+}
+
+} // namespace vireka

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Colour.h"
+#include "LayoutTable.h"
+
+#include <QWidget>
+
+namespace vireka {
+
+// Static text in a rectangle. Opaque or transparent, drawn from the top, wrapped at word breaks to
+// the width and clipped below. A left click anywhere in it is a Click; the second click of a double
+// click is not. Setting a different caption is a Change, also while hidden.
+class LabelControl : public QWidget {
+    Q_OBJECT
+public:
+    LabelControl(const ControlSpec &spec, QWidget *parent);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    QColor backColour() const { return m_back; }
+    QColor textColour() const { return m_fore; }
+
+signals:
+    void clicked();
+    void changed();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QRect textRect() const;
+    int textFlags() const;
+    void fitToText();
+
+    QString m_caption;
+    QColor m_back;
+    QColor m_fore;
+    bool m_transparent;
+    bool m_border;
+    Align m_alignment;
+    bool m_wordWrap;
+    bool m_autoSize;
+    int m_designWidth;
+    bool m_pressed = false;
+};
+
+} // namespace vireka

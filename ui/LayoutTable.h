@@ -1,0 +1,93 @@
+#pragma once
+
+#include "Colour.h"
+#include "Fonts.h"
+
+#include <span>
+
+namespace vireka {
+
+enum class ControlKind { Label, Image, Line, PictureBox, ListBox, CommandButton, TextBox, DocumentArea, Menu };
+
+enum class Align { Left = 0, Right = 1, Centre = 2 };
+
+// Pointer kinds: 0 the default arrow, 99 the program's custom cursor.
+constexpr int PointerDefault = 0;
+constexpr int PointerCustom = 99;
+
+struct LineEnds {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// One row of a screen's layout table. Positions are twips in the client area. Fields are written
+// with designated initialisers, so a row names only what differs from the kind's defaults; they must
+// appear in the order declared here.
+struct ControlSpec {
+    const char *name = "";
+    ControlKind kind = ControlKind::Label;
+    const char *caption = "";           // label/button caption, text box text, menu caption
+    int left = 0, top = 0, width = 0, height = 0;
+    LineEnds line{};                    // lines only
+    Colour backColor = KindDefault;
+    Colour foreColor = KindDefault;     // text colour; a line's BorderColor
+    FontSpec font{};
+    bool transparent = false;           // BackStyle 0
+    int borderStyle = -1;               // -1: the kind's default
+    Align alignment = Align::Left;
+    bool wordWrap = false;
+    bool autoSize = false;
+    bool visible = true;
+    bool stretch = false;               // images
+    int borderWidth = 1;                // lines, pixels
+    int scrollBars = 0;                 // 2: vertical
+    bool isDefault = false;             // command buttons: Enter presses it
+    bool isCancel = false;              // command buttons: Escape presses it
+    int mousePointer = PointerDefault;
+    const char *toolTip = nullptr;
+    const char *picture = nullptr;      // resource under :/pictures/
+    const char *stored = nullptr;       // resource under :/stored/ holding a document area's first text
+    std::span<const char *const> items{};   // list boxes, in stored order
+    int tabIndex = -1;                  // -1: takes no part in tab order
+    int index = -1;                     // member of a control family, such as Line1(0)
+};
+
+enum class Border { FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+enum class TitleButtons { All, CloseOnly, None };
+enum class Placement { Manual, Centre };
+enum class EscapeRule { None, EndsProgram, CancelButton };
+
+// One row of the screen table: a screen's window properties.
+struct ScreenSpec {
+    const char *name = "";
+    const char *caption = "";
+    int clientWidth = 0, clientHeight = 0;   // twips
+    Colour backColor = SystemButtonFace;
+    Border border = Border::Sizable;
+    TitleButtons buttons = TitleButtons::All;
+    bool maximised = false;
+    Placement placement = Placement::Centre;
+    int clientLeft = 0, clientTop = 0;       // twips, manual placement only
+    bool programIcon = false;
+    EscapeRule escape = EscapeRule::None;
+    bool setsProgramFolder = false;          // Load makes the program folder current
+    bool showInTaskbar = true;
+    int mousePointer = PointerDefault;
+};
+
+using LayoutTable = std::span<const ControlSpec>;
+
+constexpr bool isWindowed(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PictureBox:
+    case ControlKind::ListBox:
+    case ControlKind::CommandButton:
+    case ControlKind::TextBox:
+    case ControlKind::DocumentArea:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace vireka

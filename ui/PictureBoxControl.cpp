@@ -1,0 +1,32 @@
+#include "PictureBoxControl.h"
+
+#include <QPainter>
+
+namespace vireka {
+
+PictureBoxControl::PictureBoxControl(bool autoSize, QWidget *parent) : QFrame(parent), m_autoSize(autoSize)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBoxControl::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    if (m_autoSize && !m_picture.isNull())
+        resize(m_picture.width() + 2 * frameWidth(), m_picture.height() + 2 * frameWidth());
+    update();
+}
+
+void PictureBoxControl::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        painter.setClipRect(contentsRect());
+        painter.drawImage(contentsRect().topLeft(), m_picture);
+    }
+    QFrame::paintEvent(event);
+}
+
+} // namespace vireka

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+
+namespace vireka {
+
+// A picture built into the program, by its path under the pictures folder ("frmYoga/Image1.bmp").
+// A missing or undecodable one is a null image: the control shows no picture.
+QImage builtInPicture(const char *path);
+
+// The window icon of the screens that carry one.
+QIcon programIcon();
+
+// The arrow cursor of pointer kind 99, with its hot spot at the arrow's tip.
+QCursor customCursor();
+
+} // namespace vireka
