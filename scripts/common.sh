@@ -1,22 +1,25 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run.
 
-VIREKA_PACKAGES=(cmake g++ qt6-base-dev fonts-liberation xvfb xauth)
+VIREKA_PACKAGES=(cmake g++ qt6-base-dev fonts-liberation)
 
+# Prints the packages of the list (by default the build's own) that are not installed.
 vireka_missing_packages() {
   local missing=() p
-  for p in "${VIREKA_PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   echo "${missing[@]:-}"
 }
 
+# Installs the packages given (by default the build's own) that are missing.
 vireka_install_packages() {
   local missing
-  missing=$(vireka_missing_packages)
+  if [ $# -eq 0 ]; then set -- "${VIREKA_PACKAGES[@]}"; fi
+  missing=$(vireka_missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "Installing missing packages: $missing"
-  local apt=(apt-get install -y --no-install-recommends $missing)
+  local apt=(apt-get install -y $missing)
   if [ "$(id -u)" -eq 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${apt[@]}" || { apt-get update && DEBIAN_FRONTEND=noninteractive "${apt[@]}"; }
   elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then

@@ -2,6 +2,7 @@
 // screen and ends the program. Used where there is no display to look at, under Xvfb.
 //
 //   screenshot PROGRAM OUTPUT.png [SECONDS]
+//   screenshot - OUTPUT.png          (only saves the screen as it is now)
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -20,6 +21,10 @@ int main(int argc, char **argv)
         return 2;
     }
     const double seconds = args.size() > 3 ? args.at(3).toDouble() : 3.0;
+    if (args.at(1) == QLatin1String("-")) {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        return screen && screen->grabWindow(0).save(args.at(2)) ? 0 : 1;
+    }
 
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -1,0 +1,259 @@
+// Every shipped document: that it loads, that the screens' link tables and
+// the folder agree, and that it keeps to the plain RTF all documents share.
+
+#include "rtf/RtfReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+const QString kDocuments = QStringLiteral(VIREKA_CONTENT_DIR "/documents");
+
+// Every document name in the screens' link tables: the definitions, the
+// instructions, articles, book sampler, country and style listings, the
+// featured centres and the disclaimer pages.
+const QStringList kLinkedDocuments = {
+    // main menu
+    "YogaDef.rtf",
+    // instructions
+    "Introduction.rtf", "Eight.rtf", "Purification.rtf", "Asanas.rtf", "Pranayama.rtf", "Mudras.rtf",
+    "Concentration.rtf", "Meditate.rtf", "Samadhi.rtf",
+    // articles
+    "YogaScie.rtf", "Mantra.rtf", "Jnana.rtf", "SelfReal.rtf", "SelfKnow.rtf", "Reincarnate.rtf",
+    "Soul.rtf", "Triggers.rtf", "Balance.rtf", "GurusCults.rtf",
+    // book sampler
+    "PartOne.rtf", "PartTwo.rtf", "PartThree.rtf", "PartFour.rtf", "PartFive.rtf", "Order.rtf",
+    "TesmaraAd.rtf",
+    // listings by country
+    "Argentina.rtf", "Australia.rtf", "Canada.rtf", "Chile.rtf", "England.rtf", "Germany.rtf",
+    "Holland.rtf", "India.rtf", "Nepal.rtf", "USA.rtf",
+    // listings by tradition
+    "Agni.rtf", "Ashtanga.rtf", "Bhakti.rtf", "Gyana.rtf", "Iyengar.rtf", "Kripalu.rtf", "Oki.rtf",
+    "Sivananda.rtf", "Traditional.rtf", "Tri.rtf", "Integral.rtf", "Integrative.rtf",
+    "JnanaStyle.rtf", "KriyaStyle.rtf", "Kundalini.rtf", "Laya.rtf", "MantraStyle.rtf",
+    "Meditation.rtf", "Nidra.rtf", "Tantra.rtf", "Radja.rtf", "Siddha.rtf", "Zuved.rtf",
+    "Vipassana.rtf", "Zen.rtf",
+    // featured centres
+    "Centre1.rtf", "Centre2.rtf", "Centre3.rtf", "Centre4.rtf", "Centre5.rtf",
+    // disclaimer
+    "Disclaim.rtf", "CopyLiab.rtf",
+};
+
+QStringList filesInFolder()
+{
+    return QDir(kDocuments).entryList(QDir::Files, QDir::Name);
+}
+
+QByteArray readAll(const QString &name)
+{
+    QFile f(kDocuments + QLatin1Char('/') + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Word
+{
+    QByteArray name;
+    bool hasParameter = false;
+    int parameter = 0;
+};
+
+// Checks one file against the shared dialect; returns the first fault, or an
+// empty string. Written independently of the reader so that a lenient reader
+// cannot hide a file that other rich-text viewers would show differently.
+QString dialectFault(const QByteArray &data)
+{
+    static const QSet<QByteArray> plainWords = {"rtf1",  "ansi", "deff0", "deftab720", "fonttbl", "f0",
+                                                "f1",    "f2",   "fswiss", "froman",   "fcharset2",
+                                                "colortbl", "deflang1033", "pard", "plain", "b", "b0",
+                                                "cf1",   "qc",   "par",  "endash"};
+    static const QSet<int> sizes = {20, 22, 24, 28, 32, 36, 40};
+
+    const QByteArray header = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+                              "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n";
+    if (!data.startsWith(header))
+        return QStringLiteral("does not start with the shared header and font table");
+
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const unsigned char c = uchar(data.at(i));
+        if (c >= 0x80)
+            return QStringLiteral("non-ASCII byte at offset %1").arg(i);
+        if (c == '\n' && (i == 0 || data.at(i - 1) != '\r'))
+            return QStringLiteral("bare line feed at offset %1").arg(i);
+        if (c == '\r' && (i + 1 == data.size() || data.at(i + 1) != '\n'))
+            return QStringLiteral("bare carriage return at offset %1").arg(i);
+        if (c < 0x20 && c != '\r' && c != '\n')
+            return QStringLiteral("control character at offset %1").arg(i);
+    }
+
+    // A source line that ends inside running text must end with a space, or
+    // the last word of one line runs into the first word of the next.
+    const QList<QByteArray> lines = data.split('\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QByteArray line = lines.at(n).chopped(lines.at(n).endsWith('\r') ? 1 : 0);
+        if (line.isEmpty() || line.endsWith("\\par") || line.endsWith('}') || line.endsWith(' '))
+            continue;
+        return QStringLiteral("line %1 is wrapped without a trailing space").arg(n + 1);
+    }
+
+    int depth = 0;
+    bool closed = false;
+    int colours = 0;
+    bool usesColour1 = false;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const char c = data.at(i);
+        if (closed && c != '\r' && c != '\n')
+            return QStringLiteral("text after the closing brace");
+        if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (--depth == 0)
+                closed = true;
+            if (depth < 0)
+                return QStringLiteral("unbalanced closing brace at offset %1").arg(i);
+        } else if (c == '\\') {
+            if (i + 1 >= data.size())
+                return QStringLiteral("backslash at the end");
+            const char next = data.at(i + 1);
+            if (!std::isalpha(uchar(next))) {
+                if (next != '~' && next != '\\' && next != '{' && next != '}')
+                    return QStringLiteral("control symbol \\%1 is not allowed").arg(QLatin1Char(next));
+                ++i;
+                continue;
+            }
+            Word w;
+            qsizetype j = i + 1;
+            while (j < data.size() && std::isalpha(uchar(data.at(j))))
+                w.name += data.at(j++);
+            qsizetype digits = j;
+            while (digits < data.size() && std::isdigit(uchar(data.at(digits))))
+                ++digits;
+            if (digits > j) {
+                w.hasParameter = true;
+                w.parameter = data.mid(j, digits - j).toInt();
+            }
+            const QByteArray full = w.name + data.mid(j, digits - j);
+            i = digits - 1;
+            if (w.name == "fs") {
+                if (!w.hasParameter || !sizes.contains(w.parameter))
+                    return QStringLiteral("font size \\%1 is not allowed").arg(QLatin1String(full));
+            } else if (w.name == "red" || w.name == "green" || w.name == "blue") {
+                if (!w.hasParameter || w.parameter > 255)
+                    return QStringLiteral("bad colour component \\%1").arg(QLatin1String(full));
+            } else if (!plainWords.contains(full)) {
+                return QStringLiteral("control word \\%1 is not allowed").arg(QLatin1String(full));
+            }
+            if (full == "cf1")
+                usesColour1 = true;
+        } else if (c == ';' && depth == 2) {
+            // Each ';' at table depth ends one font or colour entry.
+            const qsizetype tableStart = data.lastIndexOf('{', i);
+            if (data.mid(tableStart, 10) == "{\\colortbl")
+                ++colours;
+        }
+    }
+    if (depth != 0 || !closed)
+        return QStringLiteral("braces do not balance");
+
+    const qsizetype table = data.indexOf("{\\colortbl");
+    if (table < 0)
+        return QStringLiteral("no colour table");
+    if (!data.mid(table).startsWith("{\\colortbl\\red0\\green0\\blue0;"))
+        return QStringLiteral("colour 0 must be black");
+    if (colours < 1 || colours > 2)
+        return QStringLiteral("colour table must hold black and at most one further colour");
+    if (usesColour1 && colours != 2)
+        return QStringLiteral("\\cf1 used without a second colour");
+    return {};
+}
+
+} // namespace
+
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyFileLoads_data();
+    void everyFileLoads();
+    void linkTablesAndFolderAgree();
+    void everyFileKeepsToTheSharedDialect_data();
+    void everyFileKeepsToTheSharedDialect();
+    void dialectCheckCatchesTypicalSlips();
+};
+
+void TestDocuments::everyFileLoads_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : filesInFolder())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestDocuments::everyFileLoads()
+{
+    QFETCH(QString, name);
+    QTextDocument doc;
+    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + name, doc));
+    QVERIFY2(!doc.toPlainText().trimmed().isEmpty(), "the document shows no text");
+}
+
+void TestDocuments::linkTablesAndFolderAgree()
+{
+    QCOMPARE(kLinkedDocuments.size(), 69);
+
+    // The program runs on file systems that ignore case, so two names that
+    // differ only in case would be one file there.
+    QSet<QString> folded;
+    for (const QString &name : kLinkedDocuments) {
+        QVERIFY2(!folded.contains(name.toLower()), qPrintable(name + " is linked twice"));
+        folded.insert(name.toLower());
+    }
+
+    const QStringList present = filesInFolder();
+    for (const QString &name : kLinkedDocuments)
+        QVERIFY2(present.contains(name), qPrintable(name + " is missing (names are case-sensitive)"));
+    for (const QString &name : present)
+        QVERIFY2(kLinkedDocuments.contains(name), qPrintable(name + " is not loaded by any screen"));
+}
+
+void TestDocuments::everyFileKeepsToTheSharedDialect_data()
+{
+    everyFileLoads_data();
+}
+
+void TestDocuments::everyFileKeepsToTheSharedDialect()
+{
+    QFETCH(QString, name);
+    const QString fault = dialectFault(readAll(name));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+void TestDocuments::dialectCheckCatchesTypicalSlips()
+{
+    const QByteArray good = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+                            "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n"
+                            "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue255;}\r\n"
+                            "\\deflang1033\\pard\\plain\\f2\\fs24\\cf1 One \r\ntwo\\endash three\\~four\\par\r\n"
+                            "}\r\n";
+    QCOMPARE(dialectFault(good), QString());
+
+    auto broken = [&good](const char *from, const char *to) {
+        QByteArray b = good;
+        return dialectFault(b.replace(from, to));
+    };
+    QVERIFY(!broken("One \r\n", "One\r\n").isEmpty());         // words run together
+    QVERIFY(!broken("\r\n}", "\n}").isEmpty());                // bare line feed
+    QVERIFY(!broken("\\par", "\\line").isEmpty());             // control word outside the list
+    QVERIFY(!broken("\\fs24", "\\fs26").isEmpty());            // size outside the list
+    QVERIFY(!broken("\\~", "\\-").isEmpty());                  // control symbol outside the list
+    QVERIFY(!broken("\\par\r\n}", "\\par\r\n").isEmpty());     // group never closed
+    QVERIFY(!broken("four", "f\xc3\xbcr").isEmpty());          // accented letter
+    QVERIFY(!broken("\\red0\\green0\\blue0;\\red255", "\\red255\\green255\\blue255;\\red0").isEmpty());
+    QVERIFY(!broken("\\red255\\green255\\blue255;}", "}").isEmpty()); // \cf1 without a colour
+}
+
+QTEST_MAIN(TestDocuments)
+#include "tst_documents.moc"

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace listings {
+
+// Any fault in the data file: the tool reports it and writes nothing.
+class DataError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Person
+{
+    QString role;
+    QString name;
+};
+
+struct Entry
+{
+    QString id;
+    QString name;
+    QString abbreviation;
+    QString kind;
+    QStringList styles; // style captions, as on the tradition screen
+    QString city;
+    QString country;
+    QStringList address; // street lines without the country
+    QString phone;
+    QString fax;
+    QString tollFree;
+    QString email;
+    QString web;
+    QList<Person> people;
+    QStringList branches;
+    QString note;
+    QString offers;
+
+    // The name as listings print it: "Name (ABBR)" where there is an abbreviation.
+    QString displayName() const;
+};
+
+struct Country
+{
+    QString name;
+    QString file;
+    QString intro;
+};
+
+struct Style
+{
+    QString caption;
+    QString file;
+    QString intro;
+};
+
+struct Featured
+{
+    int entry = 0;
+    const Entry *listing = nullptr;
+    QString page;
+    QString kind;
+    QString text;    // placeholders resolved
+    QString caption; // placeholders resolved
+};
+
+struct Credit
+{
+    QString code;
+    int featured = 0;
+    QString nameParts; // parts joined by " and "
+};
+
+struct CentreDocument
+{
+    QString file;
+    int featured = 0;
+    bool blackText = false;
+    QStringList title;     // resolved
+    QString servicesHeading;
+    QStringList paragraphs; // resolved; "- " items and "## " sub-headings
+};
+
+struct Publisher
+{
+    QString name;
+    QString email;
+    QString address;
+    QString directoryWeb;
+};
+
+struct Directory
+{
+    Publisher publisher;
+    QList<Country> countries;
+    QList<Style> styles;
+    QList<Entry> entries;
+    QList<Featured> featured;
+    QList<Credit> credits;
+    QList<CentreDocument> centreDocuments;
+
+    const Entry *entryById(const QString &id) const;
+    const Featured *featuredByNumber(int entry) const;
+};
+
+// Reads and checks the data file; throws DataError naming the first fault.
+Directory loadDirectory(const QString &path);
+
+// Replaces {name}, {abbreviation}, {person}, {person2}, {city} and {country}
+// with the entry's values; an unknown or empty placeholder is a DataError.
+QString resolvePlaceholders(const QString &pattern, const Entry &entry);
+
+// True for addresses that can never reach anyone: the reserved .example
+// top-level domain and example.com, example.org, example.net.
+bool isReservedHost(const QString &host);
+bool isReservedEmail(const QString &email);
+bool isReservedWeb(const QString &web);
+
+} // namespace listings

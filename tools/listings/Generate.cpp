@@ -1,0 +1,267 @@
+#include "Generate.h"
+
+#include "RtfWriter.h"
+
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace listings {
+
+namespace {
+
+constexpr int kTitleSize = 36;
+constexpr int kNameSize = 24;
+constexpr int kLineSize = 22;
+constexpr int kFootSize = 20;
+constexpr int kHeadingSize = 28;
+constexpr int kBodySize = 24;
+
+// Listings read best grouped by town; the name breaks ties so that the
+// output never depends on the order of the data file.
+bool byCityThenName(const Entry *a, const Entry *b)
+{
+    const int city = QString::compare(a->city, b->city, Qt::CaseInsensitive);
+    if (city != 0)
+        return city < 0;
+    const int name = QString::compare(a->name, b->name, Qt::CaseInsensitive);
+    return name != 0 ? name < 0 : a->id < b->id;
+}
+
+QString styleLine(const Entry &e)
+{
+    return (e.styles.size() == 1 ? QStringLiteral("Style: ") : QStringLiteral("Styles: "))
+           + e.styles.join(QLatin1String(", "));
+}
+
+// The contact block shared by the country listings and the featured pages.
+void writeContact(RtfWriter &w, const Entry &e, int size)
+{
+    for (const QString &line : e.address)
+        w.paragraph(line, size);
+    w.paragraph(e.country, size);
+    w.paragraph(QStringLiteral("Telephone: ") + e.phone, size);
+    if (!e.fax.isEmpty())
+        w.paragraph(QStringLiteral("Fax: ") + e.fax, size);
+    if (!e.tollFree.isEmpty())
+        w.paragraph(QStringLiteral("Toll-free: ") + e.tollFree, size);
+    w.paragraph(QStringLiteral("E-mail: ") + e.email, size);
+    w.paragraph(QStringLiteral("Web: ") + e.web, size);
+    for (const Person &p : e.people)
+        w.paragraph(p.role + QStringLiteral(": ") + p.name, size);
+    for (const QString &b : e.branches)
+        w.paragraph(b, size);
+    if (!e.note.isEmpty())
+        w.paragraph(e.note, size);
+}
+
+QString cString(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x7f)
+            throw DataError(QStringLiteral("\"%1\" is not plain ASCII").arg(text).toStdString());
+        if (u == u'"' || u == u'\\')
+            out += QLatin1Char('\\');
+        out += c;
+    }
+    return out + QLatin1Char('"');
+}
+
+QString identifier(const QString &code)
+{
+    return QStringLiteral("credit") + code;
+}
+
+} // namespace
+
+QByteArray countryDocument(const Directory &d, const Country &country)
+{
+    QList<const Entry *> entries;
+    for (const Entry &e : d.entries)
+        if (e.country == country.name)
+            entries << &e;
+    std::sort(entries.begin(), entries.end(), byCityThenName);
+
+    RtfWriter w;
+    w.paragraph(country.name, kTitleSize, true, true);
+    w.paragraph(QStringLiteral("Yoga centres, teachers and associations"), kBodySize, false, true);
+    w.blank();
+    w.paragraph(country.intro, kLineSize);
+    w.blank();
+    for (const Entry *e : entries) {
+        w.paragraph(e->displayName(), kNameSize, true);
+        writeContact(w, *e, kLineSize);
+        w.paragraph(styleLine(*e), kLineSize);
+        w.paragraph(e->offers, kLineSize);
+        w.blank();
+    }
+    w.paragraph(QStringLiteral("All listings are free of charge. A centre that wishes to be listed, "
+                               "or to correct its entry, will find out how under Submit your listing."),
+                kFootSize);
+    return w.finish();
+}
+
+QByteArray styleDocument(const Directory &d, const Style &style)
+{
+    QList<const Entry *> entries;
+    for (const Entry &e : d.entries)
+        if (e.styles.contains(style.caption))
+            entries << &e;
+    std::sort(entries.begin(), entries.end(), [](const Entry *a, const Entry *b) {
+        const int country = QString::compare(a->country, b->country, Qt::CaseInsensitive);
+        return country != 0 ? country < 0 : byCityThenName(a, b);
+    });
+
+    RtfWriter w;
+    w.paragraph(style.caption, kTitleSize, true, true);
+    w.paragraph(QStringLiteral("Centres, teachers and groups"), kBodySize, false, true);
+    w.blank();
+    w.paragraph(style.intro, kLineSize);
+    w.blank();
+    w.paragraph(QStringLiteral("Each centre's full entry, with its address, telephone, e-mail and web "
+                               "address, is in the listing of its country: click Find Country of "
+                               "Center, then the country named below."),
+                kLineSize);
+    w.blank();
+    for (const Entry *e : entries) {
+        w.paragraph(e->displayName(), kNameSize, true);
+        w.paragraph(e->city + QStringLiteral(", ") + e->country, kLineSize);
+        w.paragraph(e->offers, kLineSize);
+        w.blank();
+    }
+    return w.finish();
+}
+
+QByteArray centreDocument(const Directory &d, const CentreDocument &doc)
+{
+    const Entry &e = *d.featuredByNumber(doc.featured)->listing;
+    RtfWriter w(doc.blackText ? RtfWriter::Colour::Black : RtfWriter::Colour::White);
+    for (const QString &line : doc.title)
+        w.paragraph(line, 32, true, true);
+    w.blank();
+    writeContact(w, e, kLineSize);
+    w.blank();
+    w.paragraph(doc.servicesHeading, kHeadingSize, true);
+    w.blank();
+    for (qsizetype i = 0; i < doc.paragraphs.size(); ++i) {
+        const QString &p = doc.paragraphs.at(i);
+        if (p.startsWith(QLatin1String("## "))) {
+            w.paragraph(p.mid(3), kHeadingSize, true);
+        } else {
+            w.paragraph(p, kBodySize);
+        }
+        // List items stay together; everything else is followed by a blank line.
+        const bool item = p.startsWith(QLatin1String("- "));
+        const bool nextItem = i + 1 < doc.paragraphs.size()
+                              && doc.paragraphs.at(i + 1).startsWith(QLatin1String("- "));
+        if (i + 1 < doc.paragraphs.size() && !(item && nextItem))
+            w.blank();
+    }
+    return w.finish();
+}
+
+QMap<QString, QByteArray> allDocuments(const Directory &d)
+{
+    QMap<QString, QByteArray> out;
+    for (const Country &c : d.countries)
+        out.insert(c.file, countryDocument(d, c));
+    for (const Style &s : d.styles)
+        out.insert(s.file, styleDocument(d, s));
+    for (const CentreDocument &c : d.centreDocuments)
+        out.insert(c.file, centreDocument(d, c));
+    return out;
+}
+
+QByteArray namesHeader(const Directory &d)
+{
+    QString text;
+    QTextStream s(&text);
+    s << "// Generated by vireka-listings from content/directory/directory.json.\n"
+         "// Do not edit: change the data file and regenerate (tools/listings/README.md).\n"
+         "#pragma once\n\n"
+         "#include <string_view>\n\n"
+         "namespace vireka::directory {\n\n";
+
+    s << "inline constexpr char publisherName[] = " << cString(d.publisher.name) << ";\n";
+    s << "inline constexpr char publisherEmail[] = " << cString(d.publisher.email) << ";\n";
+    s << "inline constexpr char publisherAddress[] = " << cString(d.publisher.address) << ";\n";
+    s << "inline constexpr char publisherDirectoryWeb[] = " << cString(d.publisher.directoryWeb)
+      << ";\n\n";
+
+    s << "// One row of the photo listings browser, with the directory entry behind it.\n"
+         "// Fields that an entry does not have are empty strings.\n"
+         "struct FeaturedListing\n{\n"
+         "    int entry;                // row in the list, from 1\n"
+         "    const char *text;         // entry text: shown in the list and used as its key\n"
+         "    const char *page;         // class name of the page the entry opens\n"
+         "    const char *caption;      // that page's window caption\n"
+         "    const char *kind;         // what the entry names: ashram, institute, woman teacher, ...\n"
+         "    const char *name;         // centre, school, mission or class series\n"
+         "    const char *abbreviation;\n"
+         "    const char *person;       // the principal person: teacher, director, president, ...\n"
+         "    const char *personRole;\n"
+         "    const char *person2;      // a second person where there is one\n"
+         "    const char *person2Role;\n"
+         "    const char *styles;       // comma-separated style captions\n"
+         "    const char *address[3];   // street lines, without the country\n"
+         "    const char *country;\n"
+         "    const char *phone;\n"
+         "    const char *fax;\n"
+         "    const char *tollFree;\n"
+         "    const char *email;\n"
+         "    const char *web;\n"
+         "    const char *branches[2];  // further centres or schools, one line each\n"
+         "    const char *note;\n"
+         "    const char *offers;\n"
+         "};\n\n";
+
+    s << "inline constexpr FeaturedListing featuredListings[" << d.featured.size() << "] = {\n";
+    for (const Featured &f : d.featured) {
+        const Entry &e = *f.listing;
+        auto at = [](const QStringList &l, int i) { return i < l.size() ? l.at(i) : QString(); };
+        if (e.address.size() > 3 || e.branches.size() > 2)
+            throw DataError(QStringLiteral("entry \"%1\" has more address or branch lines than the "
+                                           "header carries")
+                                .arg(e.id)
+                                .toStdString());
+        const Person p1 = e.people.value(0);
+        const Person p2 = e.people.value(1);
+        s << "    {" << f.entry << ",\n";
+        for (const QString &v : {f.text, f.page, f.caption, f.kind, e.name, e.abbreviation, p1.name,
+                                 p1.role, p2.name, p2.role, e.styles.join(QLatin1String(", "))})
+            s << "     " << cString(v) << ",\n";
+        s << "     {" << cString(at(e.address, 0)) << ", " << cString(at(e.address, 1)) << ", "
+          << cString(at(e.address, 2)) << "},\n";
+        for (const QString &v : {e.country, e.phone, e.fax, e.tollFree, e.email, e.web})
+            s << "     " << cString(v) << ",\n";
+        s << "     {" << cString(at(e.branches, 0)) << ", " << cString(at(e.branches, 1)) << "},\n";
+        s << "     " << cString(e.note) << ",\n";
+        s << "     " << cString(e.offers) << "},\n";
+    }
+    s << "};\n\n";
+
+    s << "// The featured listing that opens a page, by the page's class name.\n"
+         "constexpr const FeaturedListing &featuredForPage(std::string_view page)\n{\n"
+         "    for (const FeaturedListing &f : featuredListings)\n"
+         "        if (page == f.page)\n"
+         "            return f;\n"
+         "    throw \"no featured listing opens this page\";\n"
+         "}\n\n";
+
+    s << "// Name parts of the asana photo credits: \"Photo courtesy of \", the part,\n"
+         "// then \" (see Listing)\".\n";
+    for (const Credit &c : d.credits)
+        s << "inline constexpr char " << identifier(c.code) << "[] = " << cString(c.nameParts)
+          << "; // featured listing " << c.featured << "\n";
+    s << "inline constexpr const char *creditNameParts[" << d.credits.size() << "] = {";
+    for (qsizetype i = 0; i < d.credits.size(); ++i)
+        s << (i ? ", " : "") << identifier(d.credits.at(i).code);
+    s << "};\n\n} // namespace vireka::directory\n";
+    s.flush();
+
+    return text.toLatin1();
+}
+
+} // namespace listings

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Directory.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+namespace listings {
+
+QByteArray countryDocument(const Directory &d, const Country &country);
+QByteArray styleDocument(const Directory &d, const Style &style);
+QByteArray centreDocument(const Directory &d, const CentreDocument &doc);
+
+// Every document the tool owns, keyed by file name.
+QMap<QString, QByteArray> allDocuments(const Directory &d);
+
+// DirectoryNames.h: the names that the gallery and credit screens compile in.
+QByteArray namesHeader(const Directory &d);
+
+} // namespace listings
