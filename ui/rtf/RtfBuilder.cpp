@@ -1,0 +1,502 @@
+#include "RtfBuilder.h"
+
+#include <QChar>
+
+#include <algorithm>
+
+namespace vireka::rtf {
+
+namespace {
+
+// Lengths beyond 22 inches are nonsense in a document and only upset the layout.
+constexpr int MaxTwips = 31680;
+constexpr int MaxFontNameBytes = 256;
+constexpr int MaxTabStops = 64;
+
+int clampTwips(int twips) { return std::clamp(twips, -MaxTwips, MaxTwips); }
+
+} // namespace
+
+Builder::Builder(QTextDocument &doc) : m_formats(m_tables), m_writer(doc)
+{
+    m_stack.reserve(64);
+    m_writer.setDefaultTabStop(twipsToPixels(720));
+}
+
+bool Builder::read(QByteArrayView data)
+{
+    Tokenizer tokenizer(data);
+    Token token;
+    while (tokenizer.next(token)) {
+        switch (token.type) {
+        case TokenType::GroupOpen:
+            m_fallbackLeft = 0;
+            openGroup();
+            continue;
+        case TokenType::GroupClose:
+            m_fallbackLeft = 0;
+            if (closeGroup())
+                return true;
+            continue;
+        default:
+            break;
+        }
+        if (m_stack.empty() || m_uncountedDepth > 0 || state().destination == Destination::Skip)
+            continue;
+        if (m_fallbackLeft > 0) {
+            // Skip what stands in for the last \u: each byte, escape or control word counts one.
+            if (token.type != TokenType::Text) {
+                --m_fallbackLeft;
+                continue;
+            }
+            const qsizetype skipped = std::min<qsizetype>(m_fallbackLeft, token.text.size());
+            m_fallbackLeft -= int(skipped);
+            token.text = token.text.sliced(skipped);
+            if (token.text.isEmpty())
+                continue;
+        }
+        switch (token.type) {
+        case TokenType::ControlWord:
+            handleWord(token);
+            break;
+        case TokenType::ControlSymbol:
+            handleSymbol(token.symbol);
+            break;
+        case TokenType::HexByte:
+            handleHexByte(token.byte);
+            break;
+        case TokenType::Text:
+            handleText(token.text);
+            break;
+        default: // binary data is never shown
+            break;
+        }
+    }
+    finish(); // truncated: keep what was read, but report the failure
+    return false;
+}
+
+void Builder::openGroup()
+{
+    if (m_stack.empty()) {
+        m_stack.emplace_back();
+        return;
+    }
+    if (m_uncountedDepth > 0 || state().destination == Destination::Skip || m_stack.size() >= MaxDepth) {
+        ++m_uncountedDepth;
+        return;
+    }
+    m_stack.push_back(m_stack.back());
+}
+
+bool Builder::closeGroup()
+{
+    if (m_uncountedDepth > 0) {
+        --m_uncountedDepth;
+        return false;
+    }
+    if (m_stack.size() <= 1) {
+        finish();
+        return true;
+    }
+    if (state().destination == Destination::FontTable && m_fontOpen)
+        commitFont(); // an entry closed by its brace instead of a semicolon
+    m_stack.pop_back();
+    return false;
+}
+
+void Builder::finish()
+{
+    if (m_stack.empty())
+        return;
+    refreshFormatsIfNeeded();
+    m_writer.finish(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
+}
+
+void Builder::handleWord(const Token &token)
+{
+    const Word word = lookupWord(token.text);
+    const int param = token.param;
+    const bool hasParam = token.hasParam;
+    switch (word) {
+    case Word::Unknown:
+        return;
+    case Word::FontTable:
+        state().destination = Destination::FontTable;
+        m_fontOpen = false;
+        return;
+    case Word::ColorTable:
+        state().destination = Destination::ColorTable;
+        m_colorSet = false;
+        m_red = m_green = m_blue = 0;
+        return;
+    case Word::SkipDestination:
+        state().destination = Destination::Skip;
+        return;
+    case Word::Ansi: case Word::Mac: case Word::Pc: case Word::Pca: case Word::AnsiCodePage:
+    case Word::DefaultFont: case Word::DefaultTab:
+        documentWord(word, param, hasParam);
+        return;
+    case Word::FontNil: case Word::FontRoman: case Word::FontSwiss: case Word::FontModern:
+    case Word::FontScript: case Word::FontDecor: case Word::FontTech: case Word::FontCharset:
+    case Word::FontCodePage: case Word::Red: case Word::Green: case Word::Blue:
+        tableWord(word, param, hasParam);
+        return;
+    case Word::Font:
+        if (state().destination == Destination::FontTable)
+            startFont(hasParam ? param : 0);
+        else
+            state().chars.font = hasParam ? param : m_defaultFont;
+        return;
+    case Word::Plain: case Word::FontSize: case Word::Bold: case Word::Italic: case Word::Underline:
+    case Word::UnderlineNone: case Word::Strike: case Word::Hidden: case Word::Caps:
+    case Word::SmallCaps: case Word::Super: case Word::Sub: case Word::NoSuperSub: case Word::Up:
+    case Word::Down: case Word::Color: case Word::UnicodeSkip:
+        characterWord(word, param, hasParam);
+        return;
+    case Word::Unicode:
+        if (hasParam)
+            handleUnicode(param);
+        return;
+    case Word::Pard: case Word::AlignLeft: case Word::AlignCenter: case Word::AlignRight:
+    case Word::AlignJustify: case Word::LeftIndent: case Word::RightIndent: case Word::FirstIndent:
+    case Word::SpaceBefore: case Word::SpaceAfter: case Word::LineSpacing: case Word::LineMultiple:
+    case Word::TabStop: case Word::TabRight: case Word::TabCenter: case Word::TabDecimal:
+        paragraphWord(word, param);
+        return;
+    default:
+        textWord(word);
+        return;
+    }
+}
+
+void Builder::documentWord(Word word, int param, bool hasParam)
+{
+    switch (word) {
+    case Word::Ansi: m_docCodePage = DefaultCodePage; break;
+    case Word::Mac: m_docCodePage = 10000; break;
+    case Word::Pc: m_docCodePage = 437; break;
+    case Word::Pca: m_docCodePage = 850; break;
+    case Word::AnsiCodePage:
+        if (param > 0 && param <= 65535)
+            m_docCodePage = param;
+        break;
+    case Word::DefaultFont:
+        if (hasParam) {
+            m_defaultFont = param;
+            state().chars.font = param; // text that never names a font uses the default one
+        }
+        break;
+    case Word::DefaultTab:
+        if (param > 0)
+            m_writer.setDefaultTabStop(twipsToPixels(std::min(param, MaxTwips)));
+        break;
+    default:
+        break;
+    }
+}
+
+void Builder::tableWord(Word word, int param, bool hasParam)
+{
+    const int component = std::clamp(hasParam ? param : 0, 0, 255);
+    switch (word) {
+    case Word::FontNil: case Word::FontTech: m_fontHint = QFont::AnyStyle; break;
+    case Word::FontRoman: m_fontHint = QFont::Serif; break;
+    case Word::FontSwiss: m_fontHint = QFont::SansSerif; break;
+    case Word::FontModern: m_fontHint = QFont::TypeWriter; break;
+    case Word::FontScript: m_fontHint = QFont::Cursive; break;
+    case Word::FontDecor: m_fontHint = QFont::Decorative; break;
+    case Word::FontCharset: m_fontCharset = param; break;
+    case Word::FontCodePage: m_fontCodePage = param > 0 && param <= 65535 ? param : 0; break;
+    case Word::Red: m_red = component; m_colorSet = true; break;
+    case Word::Green: m_green = component; m_colorSet = true; break;
+    case Word::Blue: m_blue = component; m_colorSet = true; break;
+    default: break;
+    }
+}
+
+void Builder::characterWord(Word word, int param, bool hasParam)
+{
+    GroupState &s = state();
+    CharState &c = s.chars;
+    const bool on = !hasParam || param != 0;
+    switch (word) {
+    case Word::Plain:
+        c = CharState();
+        c.font = m_defaultFont;
+        s.hidden = false;
+        break;
+    case Word::FontSize: c.halfPoints = hasParam && param > 0 ? param : DefaultHalfPoints; break;
+    case Word::Bold: c.bold = on; break;
+    case Word::Italic: c.italic = on; break;
+    case Word::Underline: c.underline = on; break;
+    case Word::UnderlineNone: c.underline = false; break;
+    case Word::Strike: c.strike = on; break;
+    case Word::Hidden: s.hidden = on; break;
+    case Word::Caps: c.caps = on; break;
+    case Word::SmallCaps: c.smallCaps = on; break;
+    case Word::Super: c.vertical = 1; break;
+    case Word::Sub: c.vertical = -1; break;
+    case Word::NoSuperSub: c.vertical = 0; break;
+    case Word::Up: c.vertical = on ? 1 : 0; break;
+    case Word::Down: c.vertical = on ? -1 : 0; break;
+    case Word::Color: c.color = std::max(param, 0); break;
+    case Word::UnicodeSkip: s.unicodeSkip = std::clamp(param, 0, 1000); break;
+    default: break;
+    }
+}
+
+void Builder::paragraphWord(Word word, int param)
+{
+    ParaState &p = state().para;
+    switch (word) {
+    case Word::Pard: p = ParaState(); break;
+    case Word::AlignLeft: p.alignment = Qt::AlignLeft; break;
+    case Word::AlignCenter: p.alignment = Qt::AlignHCenter; break;
+    case Word::AlignRight: p.alignment = Qt::AlignRight; break;
+    case Word::AlignJustify: p.alignment = Qt::AlignJustify; break;
+    case Word::LeftIndent: p.leftIndent = clampTwips(param); break;
+    case Word::RightIndent: p.rightIndent = clampTwips(param); break;
+    case Word::FirstIndent: p.firstIndent = clampTwips(param); break;
+    case Word::SpaceBefore: p.spaceBefore = std::clamp(param, 0, MaxTwips); break;
+    case Word::SpaceAfter: p.spaceAfter = std::clamp(param, 0, MaxTwips); break;
+    case Word::LineSpacing: p.lineSpacing = clampTwips(param); break;
+    case Word::LineMultiple: p.lineMultiple = param != 0; break;
+    case Word::TabRight: p.nextTabType = QTextOption::RightTab; break;
+    case Word::TabCenter: p.nextTabType = QTextOption::CenterTab; break;
+    case Word::TabDecimal: p.nextTabType = QTextOption::DelimiterTab; break;
+    case Word::TabStop:
+        if (p.tabs.size() < MaxTabStops && param >= 0) {
+            const QChar delimiter = p.nextTabType == QTextOption::DelimiterTab ? QChar(u'.') : QChar();
+            p.tabs.append(QTextOption::Tab(twipsToPixels(std::min(param, MaxTwips)), p.nextTabType, delimiter));
+        }
+        p.nextTabType = QTextOption::LeftTab;
+        break;
+    default:
+        break;
+    }
+}
+
+void Builder::textWord(Word word)
+{
+    if (!readsText())
+        return;
+    switch (word) {
+    case Word::Par: case Word::Row: endParagraph(); return;
+    case Word::Line: emitChar(QChar::LineSeparator); return;
+    case Word::Tab: case Word::Cell: emitChar(u'\t'); return;
+    case Word::EnDash: emitChar(0x2013); return;
+    case Word::EmDash: emitChar(0x2014); return;
+    case Word::Bullet: emitChar(0x2022); return;
+    case Word::LeftQuote: emitChar(0x2018); return;
+    case Word::RightQuote: emitChar(0x2019); return;
+    case Word::LeftDoubleQuote: emitChar(0x201C); return;
+    case Word::RightDoubleQuote: emitChar(0x201D); return;
+    case Word::EmSpace: emitChar(0x2003); return;
+    case Word::EnSpace: emitChar(0x2002); return;
+    case Word::QuarterEmSpace: emitChar(0x2005); return;
+    case Word::ZeroWidthJoiner: emitChar(0x200D); return;
+    case Word::ZeroWidthNonJoiner: emitChar(0x200C); return;
+    case Word::LeftToRightMark: emitChar(0x200E); return;
+    case Word::RightToLeftMark: emitChar(0x200F); return;
+    default: return;
+    }
+}
+
+void Builder::handleSymbol(char symbol)
+{
+    switch (symbol) {
+    case '*':
+        state().destination = Destination::Skip;
+        return;
+    case '~': emitChar(0x00A0); return;
+    case '-': emitChar(0x00AD); return;
+    case '_': emitChar(0x2011); return;
+    case '\r': case '\n': // a backslash before a source line break is a paragraph mark
+        if (readsText())
+            endParagraph();
+        return;
+    case '\\': case '{': case '}':
+        handleText(QByteArrayView(&symbol, 1));
+        return;
+    default: // \| \: and unknown symbols
+        return;
+    }
+}
+
+void Builder::handleText(QByteArrayView bytes)
+{
+    switch (state().destination) {
+    case Destination::Text: emitBytes(bytes); return;
+    case Destination::FontTable: fontTableText(bytes); return;
+    case Destination::ColorTable: colorTableText(bytes); return;
+    case Destination::Skip: return;
+    }
+}
+
+void Builder::handleHexByte(unsigned char byte)
+{
+    const char c = char(byte);
+    const QByteArrayView bytes(&c, 1);
+    // An escaped ; is a name character, not the end of a table entry.
+    if (state().destination == Destination::FontTable) {
+        m_fontOpen = true;
+        if (m_fontName.size() < MaxFontNameBytes)
+            m_fontName.append(c);
+        return;
+    }
+    if (state().destination == Destination::Text)
+        emitBytes(bytes);
+}
+
+void Builder::handleUnicode(int value)
+{
+    m_fallbackLeft = state().unicodeSkip;
+    if (value < 0)
+        value += 65536;
+    if (value <= 0 || value > 0x10FFFF || !readsText() || state().hidden)
+        return;
+    const FontEntry *font = currentFont();
+    if (font && font->encoding != FontEncoding::CodePage && value >= 0xF000 && value <= 0xF0FF) {
+        // Symbol fonts' bytes moved into the private use area; show them as the byte would be.
+        const char byte = char(value & 0xFF);
+        emitBytes(QByteArrayView(&byte, 1));
+        return;
+    }
+    if (value < 0x20 && value != '\t')
+        return;
+    if (value == QChar::ParagraphSeparator || value == 0xFDD0 || value == 0xFDD1)
+        return; // would split or corrupt the document's block structure
+    QString &out = textBuffer();
+    if (QChar::requiresSurrogates(char32_t(value))) {
+        out += QChar(QChar::highSurrogate(char32_t(value)));
+        out += QChar(QChar::lowSurrogate(char32_t(value)));
+    } else {
+        out += QChar(char16_t(value));
+    }
+}
+
+QString &Builder::textBuffer()
+{
+    refreshFormatsIfNeeded();
+    return m_writer.textFor(m_formats.charFormat(state().chars));
+}
+
+const FontEntry *Builder::currentFont()
+{
+    const int number = state().chars.font;
+    if (number != m_lastFontNumber || m_tablesChanged) {
+        refreshFormatsIfNeeded();
+        const auto found = m_tables.fonts.constFind(number);
+        m_lastFont = found == m_tables.fonts.cend() ? nullptr : &*found;
+        m_lastFontNumber = number;
+    }
+    return m_lastFont;
+}
+
+void Builder::emitBytes(QByteArrayView bytes)
+{
+    if (state().hidden)
+        return;
+    const FontEntry *font = currentFont();
+    QString &out = textBuffer();
+    if (!font || font->encoding == FontEncoding::CodePage) {
+        m_codePages.decoder(font && font->codePage ? font->codePage : m_docCodePage).decode(bytes, out);
+        return;
+    }
+    const bool symbol = font->encoding == FontEncoding::Symbol;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        const char16_t u = symbol ? symbolToUnicode(b) : pictureFontToUnicode(b);
+        if (u)
+            out += QChar(u);
+    }
+}
+
+void Builder::emitChar(char16_t c)
+{
+    if (!readsText() || state().hidden)
+        return;
+    textBuffer() += QChar(c);
+}
+
+void Builder::endParagraph()
+{
+    refreshFormatsIfNeeded();
+    m_writer.endParagraph(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
+}
+
+void Builder::refreshFormatsIfNeeded()
+{
+    if (!m_tablesChanged && !m_formats.tooManyCharFormats())
+        return;
+    m_writer.releaseFormat();
+    m_formats.clearCharFormats();
+    m_lastFontNumber = -1;
+    m_lastFont = nullptr;
+    m_tablesChanged = false;
+}
+
+void Builder::fontTableText(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (c == ';') {
+            commitFont();
+        } else if (m_fontName.size() < MaxFontNameBytes) {
+            m_fontOpen = true;
+            m_fontName.append(c);
+        }
+    }
+}
+
+void Builder::startFont(int number)
+{
+    if (m_fontOpen && !m_fontName.isEmpty())
+        commitFont();
+    m_fontOpen = true;
+    m_fontNumber = number;
+    m_fontCharset = 0;
+    m_fontCodePage = 0;
+    m_fontHint = QFont::AnyStyle;
+    m_fontName.clear();
+}
+
+void Builder::commitFont()
+{
+    if (!m_fontOpen)
+        return;
+    FontEntry entry;
+    entry.hint = m_fontHint;
+    entry.codePage = m_fontCodePage ? m_fontCodePage : codePageForCharset(m_fontCharset);
+    QString name;
+    m_codePages.decoder(entry.codePage ? entry.codePage : m_docCodePage).decode(m_fontName, name);
+    entry.name = name.trimmed();
+    const QString lower = entry.name.toLower();
+    if (lower.startsWith(u"symbol"))
+        entry.encoding = FontEncoding::Symbol;
+    else if (m_fontCharset == 2 || lower.contains(u"wingdings") || lower.contains(u"webdings")
+             || lower.contains(u"dingbats"))
+        entry.encoding = FontEncoding::Picture;
+    m_tables.fonts.insert(m_fontNumber, entry);
+    m_tablesChanged = true;
+    m_fontOpen = false;
+    m_fontName.clear();
+}
+
+void Builder::colorTableText(QByteArrayView bytes)
+{
+    for (const char c : bytes)
+        if (c == ';')
+            commitColor();
+}
+
+void Builder::commitColor()
+{
+    // An entry with no components is the automatic colour.
+    m_tables.colors.append(m_colorSet ? QColor(m_red, m_green, m_blue) : QColor());
+    m_red = m_green = m_blue = 0;
+    m_colorSet = false;
+    m_tablesChanged = true;
+}
+
+} // namespace vireka::rtf

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "RtfCodePages.h"
+#include "RtfControlWords.h"
+#include "RtfDocumentWriter.h"
+#include "RtfFormats.h"
+#include "RtfState.h"
+#include "RtfTokenizer.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+class QTextDocument;
+
+namespace vireka::rtf {
+
+// Interprets the token stream: keeps the group states on an explicit stack, fills the font and
+// colour tables and sends text and paragraphs to the document writer.
+class Builder
+{
+public:
+    // Groups deeper than this keep their parent's state and their text is dropped; only their
+    // braces are counted, so any nesting costs constant memory.
+    static constexpr std::size_t MaxDepth = 1000;
+
+    explicit Builder(QTextDocument &doc);
+
+    // Reads a document that starts at its opening brace. True when the outermost group closes;
+    // whatever follows it is ignored.
+    bool read(QByteArrayView data);
+
+private:
+    GroupState &state() { return m_stack.back(); }
+    bool readsText() { return m_uncountedDepth == 0 && state().destination == Destination::Text; }
+
+    void openGroup();
+    bool closeGroup(); // true when the outermost group closed
+    void handleWord(const Token &token);
+    void handleSymbol(char symbol);
+    void handleText(QByteArrayView bytes);
+    void handleHexByte(unsigned char byte);
+    void handleUnicode(int value);
+
+    void documentWord(Word word, int param, bool hasParam);
+    void tableWord(Word word, int param, bool hasParam);
+    void characterWord(Word word, int param, bool hasParam);
+    void paragraphWord(Word word, int param);
+    void textWord(Word word);
+
+    void emitBytes(QByteArrayView bytes);
+    void emitChar(char16_t c);
+    QString &textBuffer();
+    const FontEntry *currentFont();
+    void endParagraph();
+    void finish();
+    void refreshFormatsIfNeeded();
+
+    void fontTableText(QByteArrayView bytes);
+    void colorTableText(QByteArrayView bytes);
+    void startFont(int number);
+    void commitFont();
+    void commitColor();
+
+    DocumentTables m_tables;
+    FormatCache m_formats;
+    DocumentWriter m_writer;
+    CodePages m_codePages;
+
+    std::vector<GroupState> m_stack;
+    int m_uncountedDepth = 0;  // open groups inside a skipped group or past MaxDepth
+    int m_fallbackLeft = 0;    // \u fallback characters still to skip
+    int m_docCodePage = DefaultCodePage;
+    int m_defaultFont = 0;
+    bool m_tablesChanged = false;
+
+    // Font number and entry of the text last written.
+    int m_lastFontNumber = -1;
+    const FontEntry *m_lastFont = nullptr;
+
+    // The font table entry being read.
+    bool m_fontOpen = false;
+    int m_fontNumber = 0;
+    int m_fontCharset = 0;
+    int m_fontCodePage = 0;
+    QFont::StyleHint m_fontHint = QFont::AnyStyle;
+    QByteArray m_fontName;
+
+    // The colour table entry being read.
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colorSet = false;
+};
+
+} // namespace vireka::rtf

@@ -1,0 +1,109 @@
+#include "RtfFormats.h"
+
+#include <QtMath>
+
+#include <algorithm>
+
+namespace vireka::rtf {
+
+namespace {
+
+constexpr int FamilyHashProperty = QTextFormat::UserProperty + 0x7274;
+
+} // namespace
+
+int pixelSizeForHalfPoints(int halfPoints)
+{
+    if (halfPoints <= 0)
+        halfPoints = DefaultHalfPoints;
+    halfPoints = std::min(halfPoints, 3276); // 1638 points is the largest size word processors allow
+    return std::max(1, qRound(halfPoints * 2 / 3.0));
+}
+
+const QTextCharFormat &FormatCache::charFormat(const CharState &state)
+{
+    if (m_lastCharKey && *m_lastCharKey == state)
+        return *m_lastChar;
+    auto found = m_chars.find(state);
+    if (found == m_chars.end())
+        found = m_chars.emplace(state, makeCharFormat(state)).first;
+    m_lastCharKey = &found->first;
+    m_lastChar = &found->second;
+    return found->second;
+}
+
+void FormatCache::clearCharFormats()
+{
+    m_chars.clear();
+    m_lastCharKey = nullptr;
+    m_lastChar = nullptr;
+}
+
+QTextCharFormat FormatCache::makeCharFormat(const CharState &state) const
+{
+    QTextCharFormat format;
+    const auto font = m_tables.fonts.constFind(state.font);
+    if (font != m_tables.fonts.cend() && !font->name.isEmpty()) {
+        format.setFontFamilies(QStringList(font->name));
+        // Qt hashes a string-list property by its type alone, so formats that differ only in the
+        // family would all share one hash bucket in the document; a plain string key spreads them.
+        format.setProperty(FamilyHashProperty, font->name);
+        if (font->hint != QFont::AnyStyle)
+            format.setFontStyleHint(font->hint);
+    }
+    format.setProperty(QTextFormat::FontPixelSize, pixelSizeForHalfPoints(state.halfPoints));
+    format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(state.italic);
+    format.setFontUnderline(state.underline);
+    format.setFontStrikeOut(state.strike);
+    if (state.caps)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (state.smallCaps)
+        format.setFontCapitalization(QFont::SmallCaps);
+    if (state.vertical > 0)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (state.vertical < 0)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    // Colour 0 and automatic entries leave the colour to the widget showing the text.
+    if (state.color > 0 && state.color < m_tables.colors.size()) {
+        const QColor &color = m_tables.colors.at(state.color);
+        if (color.isValid())
+            format.setForeground(color);
+    }
+    return format;
+}
+
+const QTextBlockFormat &FormatCache::blockFormat(const ParaState &state)
+{
+    if (m_haveBlock && m_lastPara == state)
+        return m_lastBlock;
+    QTextBlockFormat format;
+    format.setAlignment(state.alignment);
+    if (state.leftIndent)
+        format.setLeftMargin(twipsToPixels(state.leftIndent));
+    if (state.rightIndent)
+        format.setRightMargin(twipsToPixels(state.rightIndent));
+    if (state.firstIndent)
+        format.setTextIndent(twipsToPixels(state.firstIndent));
+    if (state.spaceBefore)
+        format.setTopMargin(twipsToPixels(state.spaceBefore));
+    if (state.spaceAfter)
+        format.setBottomMargin(twipsToPixels(state.spaceAfter));
+    if (state.lineSpacing != 0) {
+        if (state.lineMultiple)
+            format.setLineHeight(std::abs(state.lineSpacing) * 100.0 / 240.0,
+                                 QTextBlockFormat::ProportionalHeight);
+        else if (state.lineSpacing > 0)
+            format.setLineHeight(twipsToPixels(state.lineSpacing), QTextBlockFormat::MinimumHeight);
+        else
+            format.setLineHeight(twipsToPixels(-state.lineSpacing), QTextBlockFormat::FixedHeight);
+    }
+    if (!state.tabs.isEmpty())
+        format.setTabPositions(state.tabs);
+    m_lastPara = state;
+    m_lastBlock = format;
+    m_haveBlock = true;
+    return m_lastBlock;
+}
+
+} // namespace vireka::rtf

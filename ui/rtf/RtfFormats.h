@@ -1,0 +1,55 @@
+#pragma once
+
+#include "RtfState.h"
+
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+
+#include <unordered_map>
+
+namespace vireka::rtf {
+
+// The font and colour tables of a document.
+struct DocumentTables {
+    QHash<int, FontEntry> fonts;
+    QList<QColor> colors; // an invalid colour is the automatic one
+};
+
+// Turns group states into Qt formats, reusing one format object per distinct look so that runs
+// can be compared by address and the document gets few distinct formats.
+class FormatCache
+{
+public:
+    explicit FormatCache(const DocumentTables &tables) : m_tables(tables) {}
+
+    // The reference stays valid until clearCharFormats().
+    const QTextCharFormat &charFormat(const CharState &state);
+    const QTextBlockFormat &blockFormat(const ParaState &state);
+
+    // Needed after the tables change. References handed out before become invalid.
+    void clearCharFormats();
+    bool tooManyCharFormats() const { return m_chars.size() > MaxCharFormats; }
+
+private:
+    static constexpr std::size_t MaxCharFormats = 4096;
+
+    QTextCharFormat makeCharFormat(const CharState &state) const;
+
+    const DocumentTables &m_tables;
+    std::unordered_map<CharState, QTextCharFormat, CharStateHash> m_chars;
+    const CharState *m_lastCharKey = nullptr;
+    const QTextCharFormat *m_lastChar = nullptr;
+    ParaState m_lastPara;
+    QTextBlockFormat m_lastBlock;
+    bool m_haveBlock = false;
+};
+
+// Pixel size for a size in half points, at 96 dpi.
+int pixelSizeForHalfPoints(int halfPoints);
+// Pixels for twips, at 96 dpi.
+inline qreal twipsToPixels(int twips) { return twips / 15.0; }
+
+} // namespace vireka::rtf
