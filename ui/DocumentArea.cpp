@@ -1,8 +1,8 @@
 #include "DocumentArea.h"
 
+#include "ProgramFile.h"
 #include "rtf/RtfReader.h"
 
-#include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -36,13 +36,6 @@ void DocumentArea::showDocument(QTextDocument *document)
     horizontalScrollBar()->setValue(0);
 }
 
-QString documentPath(const QString &name)
-{
-    QString relative = name;
-    relative.replace(QLatin1Char('\\'), QDir::separator());
-    return QDir::currentPath() + relative;
-}
-
 void LoadDocument(DocumentArea *area, const QString &name)
 {
     // The one place where a document load's failures are ignored: a missing, unreadable or
@@ -52,7 +45,7 @@ void LoadDocument(DocumentArea *area, const QString &name)
     QTextDocument *document = nullptr;
     try {
         document = area->newDocument();
-        if (readRtfFile(documentPath(name), *document)) {
+        if (readRtfFile(programFilePath(name), *document)) {
             area->showDocument(document);
             return;
         }

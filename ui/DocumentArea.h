@@ -24,9 +24,6 @@ void LoadDocument(DocumentArea *area, const QString &name);
 // Empties the area.
 void ClearDocument(DocumentArea *area);
 
-// The file a document name stands for: the current directory followed directly by the name.
-QString documentPath(const QString &name);
-
 // Shows a document built into the program, such as a page's first text; a missing one shows nothing.
 void showStoredDocument(DocumentArea *area, const QString &resourcePath);
 

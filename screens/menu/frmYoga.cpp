@@ -4,6 +4,7 @@
 #include "ScreenSlots.h"
 #include "ScreenTable.h"
 #include "Shell.h"
+#include "galleries/frmPhotoAsanas.h"
 #include "study/frmYogaInstructions.h"
 
 namespace vireka {
@@ -88,12 +89,12 @@ void frmYoga::connectHandlers()
 }
 
 void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
+void frmYoga::lblAsanas_Click() { OpenScreen<frmPhotoAsanas>(); }
 void frmYoga::lblTraditions_Click() { LoadDocument(rtfYoga(), QStringLiteral("\\YogaDef.rtf")); }
 
 // The screens these links open come with their own sections; until then the links do nothing.
 void frmYoga::lblArticles_Click() {}
 void frmYoga::lblDirectory_Click() {}
-void frmYoga::lblAsanas_Click() {}
 void frmYoga::lblTesmara_Click() {}
 void frmYoga::lblHalvena_Click() {}
 void frmYoga::lblUpgrades_Click() {}

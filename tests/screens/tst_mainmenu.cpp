@@ -164,7 +164,7 @@ private slots:
     {
         ShellFixture fixture;
         frmYoga &menu = OpenScreen<frmYoga>();
-        for (const char *link : {"lblArticles", "lblDirectory", "lblAsanas", "lblTesmara", "lblHalvena",
+        for (const char *link : {"lblArticles", "lblDirectory", "lblTesmara", "lblHalvena",
                                  "lblUpgrades", "lblAbout"})
             click(menu, link);
         QCOMPARE(shell::loadedScreenCount(), 1);

@@ -1,0 +1,132 @@
+#include "frmPhotoAsanas.h"
+
+#include "DirectoryNames.h"
+#include "ImageControl.h"
+#include "LabelControl.h"
+#include "PictureFile.h"
+#include "ScreenSlots.h"
+#include "ScreenTable.h"
+
+#include <QListWidget>
+
+#include <array>
+
+namespace vireka {
+
+namespace {
+
+constexpr Colour Blue = RGB(0, 0, 255);
+constexpr Colour White = RGB(255, 255, 255);
+
+// The list shows the postures in this order; the photographs are not always named like them.
+struct Pose {
+    const char *entry;
+    const char *picture;
+    int credit; // 1 to 8
+};
+
+constexpr Pose poses[] = {
+    {"Bakasana", "\\Bakasana.jpg", 5},
+    {"Bipjanu", "\\Bipjanu.jpg", 4},
+    {"Biuttan", "\\Biuttan.jpg", 4},
+    {"Dhanurasana", "\\Dhanurasana.jpg", 6},
+    {"Halasana", "\\Halasana.bmp", 1},
+    {"Halasana2", "\\Halasana2.jpg", 8},
+    {"Karnapidasana", "\\Karnapid.bmp", 1},
+    {"Marichyasana", "\\Marichyasana.jpg", 6},
+    {"MukhaSvanasana", "\\MukhaSvanasana.bmp", 7},
+    {"Natarajasana", "\\Natarajasana.jpg", 5},
+    {"Nauli", "\\Nauli.bmp", 1},
+    {"Padmasana", "\\Padmasana.bmp", 1},
+    {"PadmasanaSirsasana", "\\Padmasir.bmp", 1},
+    {"Pashimottasana", "\\Pashimot.bmp", 1},
+    {"Rajakapotasana", "\\Rajakapotasana.jpg", 4},
+    {"Rajakapotasana2", "\\Rajakapotasana2.jpg", 6},
+    {"Sarvangasana", "\\Sarvangasana.jpg", 8},
+    {"Siddhasana", "\\Siddhasana.bmp", 1},
+    {"KundaliniPose", "\\KundaliniPose.jpg", 3},
+    {"Sirsasana", "\\Sirsasana.jpg", 2},
+    {"Tadasana", "\\Tadasana.jpg", 6},
+    {"Trikona", "\\Trikona.jpg", 8},
+    {"UrdhavaDandasana", "\\Dandasana.jpg", 8},
+    {"Vamadevasana", "\\Vamadevasana.jpg", 5},
+};
+
+// The list's entries are the table's, in the same order, so each entry has exactly one row.
+constexpr auto entries = [] {
+    std::array<const char *, std::size(poses)> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = poses[i].entry;
+    return texts;
+}();
+
+// Credit lines 2 to 8 name a listing of the photo listings browser; the names come from the
+// directory data so that both screens say the same.
+QString creditLine(int credit)
+{
+    if (credit == 1)
+        return QStringLiteral("Photo courtesy of Morvane Zuvovuroda");
+    return QStringLiteral("Photo courtesy of ") + QString::fromLatin1(directory::creditNameParts[credit - 2]) +
+           QStringLiteral(" (see Listing)");
+}
+
+const ControlSpec layout[] = {
+    {.name = "lblExit", .caption = "EXIT", .left = 8640, .top = 0, .width = 855, .height = 255, .backColor = Blue,
+     .foreColor = RGB(192, 0, 0), .font = SansBold(8.25), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 0},
+    {.name = "lstAsanas", .kind = ControlKind::ListBox, .left = 120, .top = 240, .width = 2175, .height = 6060,
+     .backColor = RGB(0, 0, 128), .foreColor = RGB(255, 255, 0), .font = Sans(9.75), .items = entries,
+     .tabIndex = 1},
+    {.name = "lblAsanas", .left = 6480, .top = 240, .width = 1125, .height = 195, .autoSize = true,
+     .visible = false, .tabIndex = 2},
+    {.name = "lblCourtesy", .left = 2280, .top = 0, .width = 6375, .height = 255, .backColor = Blue,
+     .foreColor = White, .font = Sans(8.25), .borderStyle = 1, .alignment = Align::Centre, .tabIndex = 3},
+    {.name = "Label1", .caption = "Click Asana below", .left = 120, .top = 0, .width = 2175, .height = 255,
+     .backColor = Blue, .foreColor = White, .font = SansBold(8.25), .borderStyle = 1, .alignment = Align::Centre,
+     .tabIndex = 4},
+    {.name = "Image1", .kind = ControlKind::Image, .left = 2280, .top = 240, .width = 3615, .height = 3615},
+};
+
+} // namespace
+
+const Handler<frmPhotoAsanas> frmPhotoAsanas::handlers[] = {
+    {"lstAsanas", Event::Click, &frmPhotoAsanas::lstAsanas_Click},
+    {"lblAsanas", Event::Change, &frmPhotoAsanas::lblAsanas_Change},
+    {"lblExit", Event::Click, &frmPhotoAsanas::lblExit_Click},
+};
+
+frmPhotoAsanas::frmPhotoAsanas() : Screen(screenSpec("frmPhotoAsanas"), layout) {}
+
+ImageControl *frmPhotoAsanas::Image1() const { return control<ImageControl>("Image1"); }
+LabelControl *frmPhotoAsanas::lblCourtesy() const { return control<LabelControl>("lblCourtesy"); }
+LabelControl *frmPhotoAsanas::lblAsanas() const { return control<LabelControl>("lblAsanas"); }
+
+void frmPhotoAsanas::connectHandlers()
+{
+    bind<frmPhotoAsanas>(handlers);
+}
+
+// Passes the chosen entry on through the hidden label, whose change shows the posture.
+void frmPhotoAsanas::lstAsanas_Click()
+{
+    auto *list = control<QListWidget>("lstAsanas");
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            lblAsanas()->setCaption(list->item(i)->text());
+}
+
+void frmPhotoAsanas::lblAsanas_Change()
+{
+    for (const Pose &pose : poses) {
+        if (lblAsanas()->caption() != QLatin1String(pose.entry))
+            continue;
+        // The credit line follows only a picture that loaded, so a failure leaves both as they were.
+        if (!LoadPictureFile(Image1(), QString::fromLatin1(pose.picture)))
+            return;
+        lblCourtesy()->setCaption(creditLine(pose.credit));
+    }
+}
+
+void frmPhotoAsanas::lblExit_Click() { CloseScreen<frmPhotoAsanas>(); }
+
+} // namespace vireka

@@ -1,0 +1,234 @@
+// The asana photo browser as a user meets it: choosing postures by mouse and keyboard, the picture
+// and its credit line, files that are missing or broken, and a fresh screen after EXIT.
+
+#include "Application.h"
+#include "DirectoryNames.h"
+#include "ImageControl.h"
+#include "LabelControl.h"
+#include "PictureFile.h"
+#include "ScreenProbe.h"
+#include "ScreenSlots.h"
+#include "ShellFixture.h"
+#include "galleries/frmPhotoAsanas.h"
+#include "menu/frmYoga.h"
+
+#include <QBuffer>
+#include <QListWidget>
+#include <QTest>
+
+using namespace vireka;
+using vireka::test::ScreenProbe;
+using vireka::test::ShellFixture;
+
+namespace {
+
+const QString Publisher = QStringLiteral("Photo courtesy of Morvane Zuvovuroda");
+
+QString credit(const char *namePart)
+{
+    return QStringLiteral("Photo courtesy of ") + QString::fromLatin1(namePart) + QStringLiteral(" (see Listing)");
+}
+
+// Writes a photograph of the given size and colour, in the format its name asks for.
+void writePhoto(const ShellFixture &folder, const QString &name, QSize size, QColor colour = Qt::darkGreen)
+{
+    QImage photo(size, QImage::Format_RGB32);
+    photo.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, name.endsWith(QLatin1String(".jpg")) ? "JPG" : "BMP");
+    folder.writeFile(name, bytes);
+}
+
+// A bitmap header that claims 60,000 x 60,000 pixels in a file of a few dozen bytes.
+QByteArray hugeBitmapHeader()
+{
+    QByteArray bmp(54, '\0');
+    auto put32 = [&bmp](int at, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, 54 + 16);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 60000);
+    put32(22, 60000);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    return bmp + QByteArray(16, '\x7f');
+}
+
+QListWidget *list(frmPhotoAsanas &screen) { return screen.control<QListWidget>("lstAsanas"); }
+
+void choose(frmPhotoAsanas &screen, const QString &entry)
+{
+    QListWidget *entries = list(screen);
+    const auto found = entries->findItems(entry, Qt::MatchExactly);
+    QVERIFY(found.size() == 1);
+    entries->scrollToItem(found.first());
+    const QRect row = entries->visualItemRect(found.first());
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, row.center());
+}
+
+} // namespace
+
+class AsanasTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensFromTheMenuEmpty()
+    {
+        ShellFixture fixture;
+        frmYoga &menu = OpenScreen<frmYoga>();
+        QTest::mouseClick(menu.control<LabelControl>("lblAsanas"), Qt::LeftButton, {}, QPoint(4, 4));
+        frmPhotoAsanas *screen = slot<frmPhotoAsanas>();
+        QVERIFY(screen && screen->isLoaded());
+        QCOMPARE(screen->window()->windowTitle(), QStringLiteral("Yoga Asanas"));
+        QVERIFY(!(screen->window()->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(screen->window()->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(screen->window()->windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(list(*screen)->count(), 24);
+        QCOMPARE(list(*screen)->item(0)->text(), QStringLiteral("Bakasana"));
+        QCOMPARE(list(*screen)->item(23)->text(), QStringLiteral("Vamadevasana"));
+        QVERIFY(list(*screen)->selectedItems().isEmpty());
+        QVERIFY(screen->Image1()->picture().isNull());
+        QVERIFY(screen->lblCourtesy()->caption().isEmpty());
+        QApplication::setActiveWindow(screen->window());
+        QCOMPARE(QApplication::focusWidget(), list(*screen));
+
+        const ScreenProbe probe(screen->client());
+        QCOMPARE(probe.at(300, 8), QColor(0, 0, 255)); // the empty credit bar
+        QVERIFY(probe.contains(QRect(9, 1, 143, 15), QColor(255, 255, 255)));
+        QVERIFY(probe.contains(QRect(577, 1, 55, 15), QColor(192, 0, 0)));
+        QCOMPARE(probe.at(300, 100), QColor(0, 0, 0));
+    }
+
+    void choosingShowsPictureAtItsSizeThenCredit()
+    {
+        ShellFixture fixture;
+        writePhoto(fixture, "Nauli.bmp", {200, 300});
+        writePhoto(fixture, "Sirsasana.jpg", {240, 180});
+        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
+        choose(screen, "Nauli");
+        QCOMPARE(screen.Image1()->geometry(), QRect(152, 16, 200, 300));
+        QCOMPARE(screen.lblCourtesy()->caption(), Publisher);
+        QCOMPARE(screen.lblAsanas()->caption(), QStringLiteral("Nauli"));
+        choose(screen, "Sirsasana");
+        QCOMPARE(screen.Image1()->geometry(), QRect(152, 16, 240, 180));
+        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC2));
+        const ScreenProbe probe(screen.client());
+        QCOMPARE(probe.at(160, 250), QColor(0, 0, 0)); // where only the tall picture reached
+    }
+
+    void entriesWhoseFilesAreNamedOtherwise()
+    {
+        ShellFixture fixture;
+        const struct {
+            const char *entry, *file;
+            QString credit;
+        } rows[] = {
+            {"Karnapidasana", "Karnapid.bmp", Publisher},
+            {"PadmasanaSirsasana", "Padmasir.bmp", Publisher},
+            {"Pashimottasana", "Pashimot.bmp", Publisher},
+            {"KundaliniPose", "KundaliniPose.jpg", credit(directory::creditC3)},
+            {"UrdhavaDandasana", "Dandasana.jpg", credit(directory::creditC8)},
+        };
+        int width = 100;
+        for (const auto &row : rows)
+            writePhoto(fixture, row.file, {width++, 50});
+        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
+        width = 100;
+        for (const auto &row : rows) {
+            choose(screen, row.entry);
+            QCOMPARE(screen.Image1()->picture().width(), width++);
+            QCOMPARE(screen.lblCourtesy()->caption(), row.credit);
+        }
+    }
+
+    void keyboardMovesThroughThePostures()
+    {
+        ShellFixture fixture;
+        writePhoto(fixture, "Bakasana.jpg", {60, 40});
+        writePhoto(fixture, "Bipjanu.jpg", {61, 40});
+        writePhoto(fixture, "Tadasana.jpg", {62, 40});
+        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
+        list(screen)->setFocus();
+        QTest::keyClick(list(screen), Qt::Key_Down);
+        QTest::keyClick(list(screen), Qt::Key_Down);
+        QCOMPARE(screen.lblAsanas()->caption(), QStringLiteral("Bipjanu"));
+        QCOMPARE(screen.Image1()->picture().width(), 61);
+        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC4));
+        QTest::keyClick(list(screen), Qt::Key_T);
+        QCOMPARE(screen.lblAsanas()->caption(), QStringLiteral("Tadasana"));
+        QCOMPARE(screen.Image1()->picture().width(), 62);
+        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC6));
+    }
+
+    void missingOrBrokenPictureKeepsPictureAndCredit()
+    {
+        ShellFixture fixture;
+        writePhoto(fixture, "Nauli.bmp", {90, 120});
+        fixture.writeFile("Trikona.jpg", "\xff\xd8\xff\xe0 not really a jpeg");
+        fixture.writeFile("Siddhasana.bmp", QByteArray());
+        fixture.writeFile("Padmasana.bmp", hugeBitmapHeader());
+        writePhoto(fixture, "Bakasana.jpg", {70, 70});
+        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
+        choose(screen, "Nauli");
+        for (const char *failing : {"Tadasana", "Trikona", "Siddhasana", "Padmasana"}) {
+            choose(screen, failing);
+            QCOMPARE(screen.lblAsanas()->caption(), QString::fromLatin1(failing));
+            QCOMPARE(screen.Image1()->picture().size(), QSize(90, 120));
+            QCOMPARE(screen.lblCourtesy()->caption(), Publisher);
+        }
+        choose(screen, "Bakasana");
+        QCOMPARE(screen.Image1()->picture().size(), QSize(70, 70));
+        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC5));
+        QVERIFY(fixture.messages.isEmpty());
+    }
+
+    void absurdPictureSizesAreRefusedBeforeDecoding()
+    {
+        ShellFixture fixture;
+        fixture.writeFile("huge.bmp", hugeBitmapHeader());
+        QVERIFY(readPictureFile(fixture.folder() + QStringLiteral("/huge.bmp")).isNull());
+    }
+
+    void reopeningAfterExitStartsEmpty()
+    {
+        ShellFixture fixture;
+        writePhoto(fixture, "Nauli.bmp", {90, 120});
+        OpenScreen<frmYoga>();
+        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
+        choose(screen, "Nauli");
+        QTest::mouseClick(screen.control<LabelControl>("lblExit"), Qt::LeftButton, {}, QPoint(4, 4));
+        QVERIFY(!slot<frmPhotoAsanas>());
+        ShellFixture::flushDeletes();
+        frmPhotoAsanas &fresh = OpenScreen<frmPhotoAsanas>();
+        QVERIFY(fresh.Image1()->picture().isNull());
+        QVERIFY(fresh.lblCourtesy()->caption().isEmpty());
+        QVERIFY(list(fresh)->selectedItems().isEmpty());
+        choose(fresh, "Nauli");
+        QCOMPARE(fresh.lblCourtesy()->caption(), Publisher);
+    }
+
+    void escapeEndsTheProgram()
+    {
+        ShellFixture fixture;
+        OpenScreen<frmYoga>();
+        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
+        QTest::keyClick(list(screen), Qt::Key_Escape);
+        QCOMPARE(fixture.endings, 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    AsanasTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_asanas.moc"

@@ -1,0 +1,36 @@
+#include "PictureFile.h"
+
+#include "ImageControl.h"
+#include "ProgramFile.h"
+
+#include <QImage>
+#include <QImageReader>
+
+namespace vireka {
+
+QImage readPictureFile(const QString &path)
+{
+    QImageReader reader(path);
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+        return {};
+    QImage picture;
+    if (!reader.read(&picture))
+        return {};
+    if (qint64(picture.width()) * picture.height() > MaxPicturePixels)
+        return {};
+    return picture;
+}
+
+bool LoadPictureFile(ImageControl *image, const QString &fileName)
+{
+    if (!image)
+        return false;
+    const QImage picture = readPictureFile(programFilePath(fileName));
+    if (picture.isNull())
+        return false;
+    image->setPicture(picture);
+    return true;
+}
+
+} // namespace vireka
