@@ -51,6 +51,16 @@ struct ControlSpec {
     int index = -1;                     // member of a control family, such as Line1(0)
 };
 
+// A boxed link label: a thin-bordered box with its caption centred in bold, the look of most of the
+// program's links.
+constexpr ControlSpec boxedLink(const char *name, const char *caption, int left, int top, int width, int height,
+                                Colour back, Colour fore, double points, int tabIndex)
+{
+    return {.name = name, .caption = caption, .left = left, .top = top, .width = width, .height = height,
+            .backColor = back, .foreColor = fore, .font = SansBold(points), .borderStyle = 1,
+            .alignment = Align::Centre, .tabIndex = tabIndex};
+}
+
 enum class Border { FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 enum class TitleButtons { All, CloseOnly, None };
 enum class Placement { Manual, Centre };

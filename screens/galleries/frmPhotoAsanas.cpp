@@ -71,9 +71,7 @@ QString creditLine(int credit)
 }
 
 const ControlSpec layout[] = {
-    {.name = "lblExit", .caption = "EXIT", .left = 8640, .top = 0, .width = 855, .height = 255, .backColor = Blue,
-     .foreColor = RGB(192, 0, 0), .font = SansBold(8.25), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 0},
+    boxedLink("lblExit", "EXIT", 8640, 0, 855, 255, Blue, RGB(192, 0, 0), 8.25, 0),
     {.name = "lstAsanas", .kind = ControlKind::ListBox, .left = 120, .top = 240, .width = 2175, .height = 6060,
      .backColor = RGB(0, 0, 128), .foreColor = RGB(255, 255, 0), .font = Sans(9.75), .items = entries,
      .tabIndex = 1},
@@ -81,9 +79,7 @@ const ControlSpec layout[] = {
      .visible = false, .tabIndex = 2},
     {.name = "lblCourtesy", .left = 2280, .top = 0, .width = 6375, .height = 255, .backColor = Blue,
      .foreColor = White, .font = Sans(8.25), .borderStyle = 1, .alignment = Align::Centre, .tabIndex = 3},
-    {.name = "Label1", .caption = "Click Asana below", .left = 120, .top = 0, .width = 2175, .height = 255,
-     .backColor = Blue, .foreColor = White, .font = SansBold(8.25), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 4},
+    boxedLink("Label1", "Click Asana below", 120, 0, 2175, 255, Blue, White, 8.25, 4),
     {.name = "Image1", .kind = ControlKind::Image, .left = 2280, .top = 240, .width = 3615, .height = 3615},
 };
 

@@ -14,45 +14,38 @@ namespace {
 constexpr Colour Blue = RGB(0, 0, 192);
 constexpr Colour White = RGB(255, 255, 255);
 
+constexpr Colour Red = RGB(255, 0, 0);
+
+// A link of the left-hand column: blue box, white caption.
+constexpr ControlSpec menuLink(const char *name, const char *caption, int top, int height, int tabIndex)
+{
+    return boxedLink(name, caption, 120, top, 2175, height, Blue, White, 9.75, tabIndex);
+}
+
 const ControlSpec layout[] = {
     {.name = "rtfYoga", .kind = ControlKind::DocumentArea, .left = 2400, .top = 480, .width = 6975, .height = 5775,
      .backColor = Blue, .scrollBars = 2, .tabIndex = 10},
-    {.name = "lblExit", .caption = "EXIT", .left = 1320, .top = 5880, .width = 975, .height = 375, .backColor = Blue,
-     .foreColor = RGB(255, 0, 0), .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 11},
-    {.name = "lblAbout", .caption = "ABOUT", .left = 120, .top = 5880, .width = 1095, .height = 375,
-     .backColor = Blue, .foreColor = White, .font = SansBold(8.25), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 8},
-    {.name = "lblUpgrades", .caption = "FREE UPGRADES", .left = 120, .top = 5400, .width = 2175, .height = 375,
-     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 7},
-    {.name = "lblAsanas", .caption = "YOGA ASANAS", .left = 120, .top = 3480, .width = 2175, .height = 375,
-     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 4},
+    boxedLink("lblExit", "EXIT", 1320, 5880, 975, 375, Blue, Red, 9.75, 11),
+    boxedLink("lblAbout", "ABOUT", 120, 5880, 1095, 375, Blue, White, 8.25, 8),
+    menuLink("lblUpgrades", "FREE UPGRADES", 5400, 375, 7),
+    menuLink("lblAsanas", "YOGA ASANAS", 3480, 375, 4),
     {.name = "Image1", .kind = ControlKind::Image, .left = 120, .top = 120, .width = 2160, .height = 1065,
      .stretch = true, .toolTip = "Halasana", .picture = "frmYoga/Image1.bmp"},
-    {.name = "lblHalvena", .caption = "HALVENA THE PROGRAM", .left = 120, .top = 4680, .width = 2175,
-     .height = 615, .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1,
-     .alignment = Align::Centre, .tabIndex = 6},
+    menuLink("lblHalvena", "HALVENA THE PROGRAM", 4680, 615, 6),
     {.name = "lblTesmara", .caption = "TESMARA", .left = 120, .top = 3960, .width = 2175, .height = 615,
      .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
      .wordWrap = true, .tabIndex = 5},
     {.name = "Label15", .caption = "VIREKA", .left = 2520, .top = 120, .width = 6735, .height = 495,
      .foreColor = RGB(255, 255, 0), .font = SansBold(13.5), .transparent = true, .alignment = Align::Centre,
      .tabIndex = 9},
-    {.name = "lblDirectory", .caption = "YOGA DIRECTORY", .left = 120, .top = 3000, .width = 2175, .height = 375,
-     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 3},
-    {.name = "lblArticles", .caption = "YOGA ARTICLES", .left = 120, .top = 2520, .width = 2175, .height = 375,
-     .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
-     .tabIndex = 2},
+    menuLink("lblDirectory", "YOGA DIRECTORY", 3000, 375, 3),
+    menuLink("lblArticles", "YOGA ARTICLES", 2520, 375, 2),
     {.name = "lblTraditions", .caption = "YOGA TRADITIONS", .left = 120, .top = 1320, .width = 2175, .height = 375,
      .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
      .toolTip = "Click for Definitions", .tabIndex = 1},
-    {.name = "lblInstructions", .caption = "YOGA INSTRUCTIONS", .left = 120, .top = 1800, .width = 2175,
-     .height = 615, .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1,
-     .alignment = Align::Centre, .tabIndex = 0},
+    menuLink("lblInstructions", "YOGA INSTRUCTIONS", 1800, 615, 0),
 };
+
 
 } // namespace
 

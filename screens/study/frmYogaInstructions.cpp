@@ -14,9 +14,7 @@ constexpr Colour OliveYellow = RGB(192, 192, 0);
 // A topic link of the column: navy box, olive-yellow bold caption.
 constexpr ControlSpec topic(const char *name, const char *caption, int top, int tabIndex)
 {
-    return {.name = name, .caption = caption, .left = 240, .top = top, .width = 1695, .height = 255,
-            .backColor = Navy, .foreColor = OliveYellow, .font = SansBold(8.25), .borderStyle = 1,
-            .alignment = Align::Centre, .tabIndex = tabIndex};
+    return boxedLink(name, caption, 240, top, 1695, 255, Navy, OliveYellow, 8.25, tabIndex);
 }
 
 const ControlSpec layout[] = {
@@ -39,9 +37,7 @@ const ControlSpec layout[] = {
     topic("lblConcentration", "CONCENTRATION", 3960, 6),
     topic("lblMeditation", "MEDITATION", 4320, 7),
     topic("lblSamadhi", "SAMADHI", 4680, 8),
-    {.name = "lblExit", .caption = "EXIT", .left = 240, .top = 5040, .width = 1695, .height = 255,
-     .backColor = Navy, .foreColor = RGB(255, 0, 0), .font = SansBold(8.25), .borderStyle = 1,
-     .alignment = Align::Centre, .tabIndex = 9},
+    boxedLink("lblExit", "EXIT", 240, 5040, 1695, 255, Navy, RGB(255, 0, 0), 8.25, 9),
 };
 
 struct Link {
