@@ -3,6 +3,7 @@
 #include "ImageControl.h"
 #include "ProgramFile.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -10,6 +11,9 @@ namespace vireka {
 
 QImage readPictureFile(const QString &path)
 {
+    // Only regular files: a named pipe under a picture's name would block the program.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImageReader reader(path);
     const QSize claimed = reader.size();
     if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)

@@ -8,7 +8,10 @@
 #include "ShellFixture.h"
 #include "study/frmYogaInstructions.h"
 
+#include <QDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace vireka;
 using vireka::test::ScreenProbe;
@@ -106,8 +109,10 @@ private slots:
         fixture.writeFile("Asanas.rtf", QByteArray());
         fixture.writeFile("Pranayama.rtf", "{\\rtf1\\ansi truncated {\\b here");
         fixture.writeFile("Mudras.rtf", "plain text, not rich text");
+        QVERIFY(QDir(fixture.folder()).mkdir(QStringLiteral("Samadhi.rtf")));
+        QVERIFY(::mkfifo(QFile::encodeName(fixture.folder() + QStringLiteral("/Introduction.rtf")).constData(), 0600) == 0);
         frmYogaInstructions &screen = OpenScreen<frmYogaInstructions>();
-        click(screen, "lblIntroduction");
+        click(screen, "lblIntroduction"); // a named pipe must not block the program
         QVERIFY(shown(screen).isEmpty());
         click(screen, "lblEight");
         for (const char *failing : {"lblIntroduction", "lblAsanas", "lblPranayama", "lblMudras", "lblSamadhi"}) {

@@ -3,6 +3,7 @@
 #include "RtfBuilder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextDocument>
 
 namespace vireka {
@@ -27,6 +28,9 @@ bool readRtf(QByteArrayView data, QTextDocument &doc)
 
 bool readRtfFile(const QString &path, QTextDocument &doc)
 {
+    // Only regular files: a directory fails anyway, but a named pipe would block the program.
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
