@@ -7,7 +7,7 @@ namespace vireka {
 namespace {
 // The arrow in the cursor picture points right; its tip is at this pixel of the 32 x 32 image.
 constexpr int CursorHotX = 30;
-constexpr int CursorHotY = 15;
+constexpr int CursorHotY = 16;
 } // namespace
 
 QImage builtInPicture(const char *path)
