@@ -1,0 +1,61 @@
+#pragma once
+
+#include "figure.h"
+
+#include <QImage>
+#include <QString>
+
+namespace pictures {
+
+// Where a posture is photographed.
+struct Setting {
+    enum Kind { Studio, Garden, Beach, Hall, Jetty } kind = Studio;
+    QColor wall{214, 205, 188};
+    QColor floor{176, 132, 88};
+    QColor mat{70, 110, 150};
+    bool hasMat = true;
+    double horizon = 0.62;   // wall/floor line as a fraction of the height
+    double floorAt = 0.84;   // where the figure rests, fraction of the height
+    double fill = 0.86;      // share of the picture the figure may take
+    double maxScale = 1e9;
+    double centre = 0.5;
+};
+
+QImage posturePicture(QSize size, const QString &pose, const Look &look, const Setting &setting,
+                      bool mirror = false);
+
+// Where posturePicture puts the figure: figure units to picture pixels.
+QTransform postureTransform(QSize size, const Pose &pose, const Setting &setting);
+
+// Gives a drawn picture the look of a photograph: a soft darkening towards
+// the corners, as a lens gives, and a fine, repeatable film grain.
+void photoFinish(QImage &image, quint32 seed);
+
+// Fonts for text drawn into pictures (Liberation families only).
+QFont pictureFont(const QString &family, double pixelSize, bool bold = false, bool italic = false);
+
+// The pictures that are scenes, portraits or objects rather than postures.
+QImage programIcon(int size);
+QImage cursorArrow(int size);
+QImage miniatureMeditation(QSize size);
+QImage riversideRitual(QSize size);
+QImage devotionalPainting(QSize size);
+QImage lakeMountains(QSize size);
+QImage templeHills(QSize size, int variant);
+QImage bookCover(QSize size);
+QImage publisherLogo(QSize size);
+QImage jettyHeadstand(QSize size);
+QImage businessmanTree(QSize size);
+struct PortraitSpec {
+    Look look;
+    QColor background;
+    QColor background2;
+    bool smile = true;
+    bool glasses = false;
+    bool garland = false;
+    double age = 0;   // 0 young .. 1 old: lines on the face
+};
+QImage portrait(QSize size, const PortraitSpec &spec);
+QImage seatedTeacher(QSize size, const Look &look, QColor wall, QColor floor, bool lotus);
+
+} // namespace pictures
