@@ -94,14 +94,16 @@ void Screen::load()
     client->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(client);
 
-    const QSize clientSize(twipsToPixels(m_spec.clientWidth), twipsToPixels(m_spec.clientHeight));
-    client->setMinimumSize(0, 0);
-    const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
-    window->resize(clientSize.width(), clientSize.height() + menuHeight);
-    if (m_spec.border != Border::Sizable)
-        window->setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
-
     m_controls = buildControls(m_layout, client, m_menuBar);
+
+    // The design size is the client area's, below the menu bar once the bar holds its commands.
+    const QSize clientSize(twipsToPixels(m_spec.clientWidth), twipsToPixels(m_spec.clientHeight));
+    const int menuHeight = m_menuBar ? m_menuBar->heightForWidth(clientSize.width()) : 0;
+    const QSize windowSize(clientSize.width(), clientSize.height() + menuHeight);
+    window->resize(windowSize);
+    if (m_spec.border != Border::Sizable)
+        window->setFixedSize(windowSize);
+
     m_pointer = PointerDefault;
     setMousePointer(m_spec.mousePointer);
     m_shown = false;
@@ -189,6 +191,12 @@ void Screen::setMousePointer(int pointer)
 
 bool Screen::keyDown(int key, Qt::KeyboardModifiers)
 {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!m_controls.defaultButton || qobject_cast<QPushButton *>(m_window->focusWidget()))
+            return false;
+        m_controls.defaultButton->click();
+        return true;
+    }
     if (key != Qt::Key_Escape)
         return false;
     if (m_controls.cancelButton) {

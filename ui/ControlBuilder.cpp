@@ -92,8 +92,8 @@ QWidget *makeButton(const ControlSpec &spec, QWidget *client)
     button->setGeometry(pixelRect(spec));
     button->setFont(toQFont(spec.font));
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setDefault(spec.isDefault);
-    button->setAutoDefault(false);
+    // Enter presses the button that has the focus; the screen sends it to the default one otherwise.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -192,6 +192,8 @@ BuiltControls buildControls(LayoutTable table, QWidget *client, QMenuBar *menuBa
         (isWindowed(spec.kind) ? windowed : windowless).emplace_back(&spec, widget);
         if (spec.kind == ControlKind::CommandButton && spec.isCancel)
             built.cancelButton = static_cast<QPushButton *>(widget);
+        if (spec.kind == ControlKind::CommandButton && spec.isDefault)
+            built.defaultButton = static_cast<QPushButton *>(widget);
     }
 
     // Tables list controls topmost first, and windowed controls always lie above windowless ones:

@@ -16,7 +16,8 @@ namespace vireka {
 struct BuiltControls {
     QHash<QString, QObject *> byName;
     QWidget *firstFocus = nullptr;    // lowest tab index among the controls that take focus
-    QPushButton *cancelButton = nullptr;
+    QPushButton *defaultButton = nullptr; // Enter presses it, unless another button has the focus
+    QPushButton *cancelButton = nullptr;  // Escape presses it
 };
 
 // Creates every control of `table` on `client` (and its menu commands on `menuBar`), stacked and

@@ -9,9 +9,11 @@
 #include "LineControl.h"
 #include "PictureBoxControl.h"
 #include "ScreenSlots.h"
+#include "Shell.h"
 #include "ShellFixture.h"
 
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -68,6 +70,36 @@ QString controlAt(QWidget *client, QPoint point)
         widget = widget->parentWidget();
     return widget ? widget->objectName() : QString();
 }
+
+// Menu commands, a default button beside an ordinary one, and the custom pointer.
+const ControlSpec commandLayout[] = {
+    {.name = "mnuNext", .kind = ControlKind::Menu, .caption = "NextPage"},
+    {.name = "mnuClose", .kind = ControlKind::Menu, .caption = "Close"},
+    {.name = "lblLink", .caption = "link", .left = 0, .top = 0, .width = 1500, .height = 300,
+     .mousePointer = PointerCustom},
+    {.name = "Text1", .kind = ControlKind::TextBox, .left = 0, .top = 600, .width = 3000, .height = 900,
+     .tabIndex = 0},
+    {.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK", .left = 0, .top = 1800, .width = 1200,
+     .height = 400, .isDefault = true, .tabIndex = 1},
+    {.name = "cmdOther", .kind = ControlKind::CommandButton, .caption = "Other", .left = 1500, .top = 1800,
+     .width = 1200, .height = 400, .tabIndex = 2},
+};
+
+const ScreenSpec commandSpec{.name = "testCommands", .caption = "Commands", .clientWidth = 4500,
+                             .clientHeight = 3000, .mousePointer = PointerCustom};
+
+class TestCommands : public Screen {
+public:
+    TestCommands() : Screen(commandSpec, commandLayout) {}
+    QStringList ran;
+
+protected:
+    void connectHandlers() override
+    {
+        for (const char *name : {"mnuNext", "mnuClose", "cmdOK", "cmdOther"})
+            on(name, Event::Click, [this, name] { ran << QString::fromLatin1(name); });
+    }
+};
 
 QImage solid(int width, int height, QColor colour)
 {
@@ -225,6 +257,49 @@ private slots:
         QTest::keyClick(list, Qt::Key_C);
         QVERIFY(clicks.count() >= 2);
         QCOMPARE(list->selectedItems().value(0)->text(), QStringLiteral("Cherry"));
+    }
+
+    void menuCommandsRunTheirHandlers()
+    {
+        ShellFixture fixture;
+        TestCommands &screen = OpenScreen<TestCommands>();
+        QVERIFY(screen.menuBar());
+        const auto commands = screen.menuBar()->actions();
+        QCOMPARE(commands.size(), 2);
+        QCOMPARE(commands.at(0)->text(), QStringLiteral("NextPage"));
+        QVERIFY(!commands.at(0)->menu()); // top-level commands, no drop-down lists
+        commands.at(1)->trigger();
+        QCOMPARE(screen.ran, QStringList{QStringLiteral("mnuClose")});
+        QCOMPARE(screen.client()->height(), 200); // the client area lies below the menu bar
+    }
+
+    void enterPressesTheDefaultButtonUnlessAnotherHasTheFocus()
+    {
+        ShellFixture fixture;
+        TestCommands &screen = OpenScreen<TestCommands>();
+        QTest::keyClick(screen.control<QTextEdit>("Text1"), Qt::Key_Return);
+        QCOMPARE(screen.ran, QStringList{QStringLiteral("cmdOK")});
+        QVERIFY(screen.control<QTextEdit>("Text1")->toPlainText().isEmpty());
+        auto *other = screen.control<QPushButton>("cmdOther");
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Return);
+        QCOMPARE(screen.ran.last(), QStringLiteral("cmdOther"));
+        QCOMPARE(screen.ran.size(), 2);
+    }
+
+    void customPointerGivesWayForGoodOnReset()
+    {
+        ShellFixture fixture;
+        TestCommands &screen = OpenScreen<TestCommands>();
+        QCOMPARE(screen.control<QWidget>("lblLink")->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(screen.client()->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(screen.mousePointer(), PointerCustom);
+        ResetPointer(screen);
+        QCOMPARE(screen.mousePointer(), PointerDefault);
+        QCOMPARE(screen.client()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(screen.control<QWidget>("lblLink")->cursor().shape(), Qt::BitmapCursor); // its own pointer
+        ResetPointer(screen);
+        QCOMPARE(screen.mousePointer(), PointerDefault);
     }
 
     void maximisedScreenKeepsControlsAtTheirPlaces()
