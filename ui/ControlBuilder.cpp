@@ -4,6 +4,7 @@
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "LineControl.h"
+#include "ListBoxDelegate.h"
 #include "PictureBoxControl.h"
 #include "Pictures.h"
 #include "Units.h"
@@ -78,6 +79,9 @@ QWidget *makeListBox(const ControlSpec &spec, QWidget *client)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(toQFont(spec.font));
     list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    list->setItemDelegate(new ListBoxDelegate(list));
+    list->setAutoFillBackground(true); // it paints all of its rectangle, which neighbours rely on
+    list->setUniformItemSizes(true);
     setColours(list, spec.backColor, spec.foreColor, SystemWindowBackground, SystemWindowText);
     for (const char *item : spec.items) {
         auto *entry = new QListWidgetItem(QString::fromLatin1(item), list);

@@ -13,12 +13,28 @@ ImageControl::ImageControl(bool stretch, bool border, QWidget *parent)
 
 void ImageControl::setPicture(const QImage &picture)
 {
+    const QRect before = geometry();
     m_picture = picture;
     if (!m_stretch && !m_picture.isNull()) {
         const int frame = m_border ? 2 : 0;
         resize(m_picture.width() + frame, m_picture.height() + frame);
     }
-    update();
+    if (geometry() == before)
+        update(uncoveredRegion());
+}
+
+QRegion ImageControl::uncoveredRegion() const
+{
+    // Opaque controls stacked above this one hide that part of the picture; leaving it out of the
+    // update spares them a repaint (a list box touching the picture would otherwise redraw every row).
+    QRegion region(rect());
+    const QObjectList &siblings = parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(const_cast<ImageControl *>(this)) + 1; i < siblings.size(); ++i) {
+        auto *above = qobject_cast<QWidget *>(siblings.at(i));
+        if (above && above->isVisible() && above->autoFillBackground())
+            region -= above->geometry().translated(-pos());
+    }
+    return region;
 }
 
 void ImageControl::paintEvent(QPaintEvent *)

@@ -24,6 +24,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *) override;
 
 private:
+    QRegion uncoveredRegion() const;
+
     QImage m_picture;
     bool m_stretch;
     bool m_border;

@@ -4,7 +4,9 @@
 #include "Units.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace vireka {
 
@@ -37,6 +39,7 @@ void LabelControl::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    m_textStale = true;
     if (m_autoSize)
         fitToText();
     update();
@@ -49,6 +52,12 @@ QRect LabelControl::textRect() const
     return rect().adjusted(inset, inset, -inset, -inset);
 }
 
+bool LabelControl::wraps() const
+{
+    // Without AutoSize a label always wraps to its width; with AutoSize only when WordWrap is set.
+    return !m_autoSize || m_wordWrap;
+}
+
 int LabelControl::textFlags() const
 {
     int flags = Qt::AlignTop;
@@ -57,8 +66,7 @@ int LabelControl::textFlags() const
     case Align::Right: flags |= Qt::AlignRight; break;
     case Align::Centre: flags |= Qt::AlignHCenter; break;
     }
-    // Without AutoSize a label always wraps to its width; with AutoSize only when WordWrap is set.
-    if (!m_autoSize || m_wordWrap)
+    if (wraps())
         flags |= Qt::TextWordWrap;
     return flags;
 }
@@ -77,7 +85,27 @@ void LabelControl::fitToText()
     }
 }
 
-void LabelControl::paintEvent(QPaintEvent *)
+const QStaticText &LabelControl::laidOutText()
+{
+    if (m_textStale) {
+        QTextOption option(Qt::Alignment(textFlags() & Qt::AlignHorizontal_Mask));
+        option.setWrapMode(wraps() ? QTextOption::WordWrap : QTextOption::NoWrap);
+        m_text.setTextFormat(Qt::PlainText);
+        m_text.setTextOption(option);
+        m_text.setTextWidth(wraps() ? textRect().width() : -1);
+        m_text.setText(m_caption);
+        m_text.prepare(QTransform(), font());
+        m_textStale = false;
+    }
+    return m_text;
+}
+
+void LabelControl::resizeEvent(QResizeEvent *)
+{
+    m_textStale = true;
+}
+
+void LabelControl::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     if (!m_transparent)
@@ -92,10 +120,19 @@ void LabelControl::paintEvent(QPaintEvent *)
         painter.drawLine(r.bottomLeft(), r.bottomRight());
         painter.drawLine(r.topRight(), r.bottomRight());
     }
+    const QStaticText &text = laidOutText();
+    const QRect area = textRect();
+    QPoint origin = area.topLeft();
+    if (!wraps() && m_alignment != Align::Left) {
+        const int room = area.width() - qCeil(text.size().width());
+        origin.rx() += m_alignment == Align::Centre ? room / 2 : room;
+    }
+    if (!event->rect().intersects(QRect(origin, text.size().toSize() + QSize(1, 1))))
+        return;
+    painter.setClipRect(area);
     painter.setPen(m_fore);
     painter.setFont(font());
-    painter.setClipRect(textRect());
-    painter.drawText(textRect(), textFlags(), m_caption);
+    painter.drawStaticText(origin, text);
 }
 
 void LabelControl::mousePressEvent(QMouseEvent *event)

@@ -3,6 +3,7 @@
 #include "Colour.h"
 #include "LayoutTable.h"
 
+#include <QStaticText>
 #include <QWidget>
 
 namespace vireka {
@@ -26,15 +27,18 @@ signals:
     void changed();
 
 protected:
-    void paintEvent(QPaintEvent *) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QRect textRect() const;
+    bool wraps() const;
     int textFlags() const;
     void fitToText();
+    const QStaticText &laidOutText();
 
     QString m_caption;
     QColor m_back;
@@ -46,6 +50,9 @@ private:
     bool m_autoSize;
     int m_designWidth;
     bool m_pressed = false;
+    // The caption laid out once for its width, so that repainting only draws glyphs.
+    QStaticText m_text;
+    bool m_textStale = true;
 };
 
 } // namespace vireka
