@@ -5,6 +5,7 @@
 #include "DocumentArea.h"
 #include "LabelControl.h"
 #include "ScreenSlots.h"
+#include "ScreenTable.h"
 #include "ScreenWindow.h"
 #include "Shell.h"
 #include "ShellFixture.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 #include <new>
@@ -272,6 +274,29 @@ private slots:
         QCOMPARE(fixture.captions, QStringList{QStringLiteral("Vireka")});
         QVERIFY(fixture.messages.value(0).contains(QStringLiteral("cannot load")));
         QVERIFY(shell::programEnded());
+    }
+
+    void screenTableHoldsEveryScreenOnce()
+    {
+        const auto screens = screenTable();
+        QSet<QString> names;
+        int escapes = 0, folders = 0, icons = 0, maximised = 0;
+        for (const ScreenSpec &screen : screens) {
+            names.insert(QString::fromLatin1(screen.name));
+            escapes += screen.escape == EscapeRule::EndsProgram;
+            folders += screen.setsProgramFolder;
+            icons += screen.programIcon;
+            maximised += screen.maximised;
+        }
+        QCOMPARE(screens.size(), std::size_t(30));
+        QCOMPARE(names.size(), 30);
+        QCOMPARE(escapes, 20);
+        QCOMPARE(folders, 16);
+        QCOMPARE(icons, 15);
+        QCOMPARE(maximised, 4);
+        QCOMPARE(screenSpec("frmAbout").escape, EscapeRule::CancelButton);
+        QVERIFY(!screenSpec("frmAbout").showInTaskbar);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, screenSpec("frmNowhere"));
     }
 
     void twipsRoundHalfAwayFromZero()
