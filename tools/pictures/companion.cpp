@@ -2,7 +2,7 @@
 
 #include "figure.h"
 #include "poses.h"
-#include "scenes.h"
+#include "painting.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -171,9 +171,7 @@ protected:
         look.legCover = 1;
         look.hairStyle = Hair::Short;
         const QTransform t = placeFigure(pose, QRectF(0, 0, width() - 16, height() - 20), height() - 10, width() / 2.0);
-        p.setTransform(t);
-        drawFigure(p, pose, look);
-        p.resetTransform();
+        drawPlacedFigure(p, pose, look, t);
         // The affliction's area: the head.
         const QPointF head = t.map(buildSkeleton(pose).headCentre);
         p.setPen(QPen(QColor(220, 30, 30), 2));
@@ -198,7 +196,8 @@ QGroupBox *listPanel(const QString &title, const QStringList &items)
     return box;
 }
 
-void prepare(QWidget &w, QSize size)
+// Lays the window out at its final size off screen and grabs it.
+QImage screenshot(QWidget &w, QSize size)
 {
     // One fixed style, whatever the desktop would pick, so the screenshots repeat.
     QStyle *style = QStyleFactory::create("Fusion");
@@ -214,6 +213,7 @@ void prepare(QWidget &w, QSize size)
     w.show();
     if (w.layout())
         w.layout()->activate();
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QFont uiFont()
@@ -241,10 +241,36 @@ QPalette classicPalette()
     return pal;
 }
 
-QImage grabbed(QWidget &w)
+// Turns `window` into one of the program's windows: its font and grey palette,
+// the caption bar on top. Returns the column the window's contents go in.
+QVBoxLayout *classicWindow(QWidget &window, const QString &title, int spacing)
 {
-    QImage image = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return image;
+    window.setFont(uiFont());
+    window.setPalette(classicPalette());
+    window.setAutoFillBackground(true);
+    auto *outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(2, 2, 2, 2);
+    outer->setSpacing(spacing);
+    outer->addWidget(captionBar(title));
+    return outer;
+}
+
+// The labels of fields, in bold.
+QLabel *fieldLabel(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setFont(pictureFont("Liberation Sans", 11, true));
+    return label;
+}
+
+// First, previous, next and last record.
+void addRecordButtons(QHBoxLayout *row, QSize buttonSize)
+{
+    for (const char *nav : {"|<", "<", ">", ">|"}) {
+        auto *b = new QPushButton(QString::fromLatin1(nav));
+        b->setFixedSize(buttonSize);
+        row->addWidget(b);
+    }
 }
 
 } // namespace
@@ -252,13 +278,7 @@ QImage grabbed(QWidget &w)
 QImage companionMainWindow(QSize size)
 {
     QWidget window;
-    window.setFont(uiFont());
-    window.setPalette(classicPalette());
-    window.setAutoFillBackground(true);
-    auto *outer = new QVBoxLayout(&window);
-    outer->setContentsMargins(2, 2, 2, 2);
-    outer->setSpacing(2);
-    outer->addWidget(captionBar("Halvena - Natural Health Reference"));
+    QVBoxLayout *outer = classicWindow(window, "Halvena - Natural Health Reference", 2);
 
     auto *menu = new QHBoxLayout;
     menu->setContentsMargins(4, 0, 4, 0);
@@ -292,17 +312,11 @@ QImage companionMainWindow(QSize size)
     // The affliction field with record navigation and search.
     auto *record = new QHBoxLayout;
     record->setContentsMargins(4, 2, 4, 2);
-    auto *affLabel = new QLabel("Affliction:");
-    affLabel->setFont(pictureFont("Liberation Sans", 11, true));
-    record->addWidget(affLabel);
+    record->addWidget(fieldLabel("Affliction:"));
     auto *affliction = new QLineEdit("Headache (Tension)");
     affliction->setMinimumWidth(170);
     record->addWidget(affliction);
-    for (const char *nav : {"|<", "<", ">", ">|"}) {
-        auto *b = new QPushButton(QString::fromLatin1(nav));
-        b->setFixedSize(26, 22);
-        record->addWidget(b);
-    }
+    addRecordButtons(record, QSize(26, 22));
     record->addWidget(new QLabel("Record 112 of 486"));
     record->addSpacing(6);
     auto *search = new QLineEdit("migraine");
@@ -338,29 +352,20 @@ QImage companionMainWindow(QSize size)
     status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     outer->addWidget(status);
 
-    prepare(window, size);
-    return grabbed(window);
+    return screenshot(window, size);
 }
 
 QImage companionHerbWindow(QSize size)
 {
     QWidget window;
-    window.setFont(uiFont());
-    window.setPalette(classicPalette());
-    window.setAutoFillBackground(true);
-    auto *outer = new QVBoxLayout(&window);
-    outer->setContentsMargins(2, 2, 2, 2);
-    outer->setSpacing(3);
-    outer->addWidget(captionBar("Halvena - Herb Listing"));
+    QVBoxLayout *outer = classicWindow(window, "Halvena - Herb Listing", 3);
 
     auto *main = new QHBoxLayout;
     main->setContentsMargins(4, 2, 4, 2);
     auto *form = new QGridLayout;
     form->setVerticalSpacing(3);
     auto field = [&](int row, const QString &label, const QString &value) {
-        auto *l = new QLabel(label);
-        l->setFont(pictureFont("Liberation Sans", 11, true));
-        form->addWidget(l, row, 0);
+        form->addWidget(fieldLabel(label), row, 0);
         form->addWidget(new QLineEdit(value), row, 1);
     };
     field(0, "Common name:", "Feverfew");
@@ -372,9 +377,7 @@ QImage companionHerbWindow(QSize size)
     field(6, "Solvent:", "Water, alcohol");
     field(7, "Parts used:", "Leaves, flowering tops");
     field(8, "Dosage:", "Two or three fresh leaves a day, or 250 mg dried leaf");
-    auto *descLabel = new QLabel("Description:");
-    descLabel->setFont(pictureFont("Liberation Sans", 11, true));
-    form->addWidget(descLabel, 9, 0, Qt::AlignTop);
+    form->addWidget(fieldLabel("Description:"), 9, 0, Qt::AlignTop);
     auto *desc = new QTextEdit;
     desc->setPlainText("A bushy perennial of the daisy family with small white flowers and "
                        "strongly scented, yellow-green leaves. Used for centuries against fevers "
@@ -405,19 +408,14 @@ QImage companionHerbWindow(QSize size)
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(4, 0, 4, 4);
-    for (const char *b : {"|<", "<", ">", ">|"}) {
-        auto *btn = new QPushButton(QString::fromLatin1(b));
-        btn->setFixedSize(30, 22);
-        buttons->addWidget(btn);
-    }
+    addRecordButtons(buttons, QSize(30, 22));
     buttons->addWidget(new QLabel("  Herb 94 of 312"));
     buttons->addStretch();
     buttons->addWidget(new QPushButton("Print"));
     buttons->addWidget(new QPushButton("Close"));
     outer->addLayout(buttons);
 
-    prepare(window, size);
-    return grabbed(window);
+    return screenshot(window, size);
 }
 
 } // namespace pictures

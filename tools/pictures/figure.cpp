@@ -89,36 +89,33 @@ struct Painter {
             c = QColor::fromRgbF(c.redF() * dim, c.greenF() * dim, c.blueF() * dim);
         const QColor edge = look.flat ? look.outline : c.darker(175);
         const double edgeWidth = look.flat ? (look.outlineWidth > 0 ? look.outlineWidth : 0.9) : unitPen;
+        const QPen edgePen(edge, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         if (pass == OutlineOnly) {
             p.setBrush(edge);
-            p.setPen(QPen(edge, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(edgePen);
             p.drawPath(path);
             return;
         }
         if (look.flat) {
             p.setBrush(c);
-            if (pass == FillOnly)
-                p.setPen(Qt::NoPen);
-            else
-                p.setPen(QPen(edge, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.drawPath(path);
-            return;
+        } else {
+            // Shaded across the segment, lit from the side that faces the light.
+            const QPointF mid = (a + b) / 2;
+            QPointF n = unit(b - a);
+            n = QPointF(-n.y(), n.x());
+            if (QPointF::dotProduct(n, light()) < 0)
+                n = -n;
+            QLinearGradient g(mid + n * radius, mid - n * radius);
+            g.setColorAt(0.0, c.lighter(128));
+            g.setColorAt(0.35, c.lighter(108));
+            g.setColorAt(0.72, c);
+            g.setColorAt(1.0, c.darker(150));
+            p.setBrush(g);
         }
-        const QPointF mid = (a + b) / 2;
-        QPointF n = unit(b - a);
-        n = QPointF(-n.y(), n.x());
-        if (QPointF::dotProduct(n, light()) < 0)
-            n = -n;
-        QLinearGradient g(mid + n * radius, mid - n * radius);
-        g.setColorAt(0.0, c.lighter(128));
-        g.setColorAt(0.35, c.lighter(108));
-        g.setColorAt(0.72, c);
-        g.setColorAt(1.0, c.darker(150));
-        p.setBrush(g);
         if (pass == FillOnly)
             p.setPen(Qt::NoPen);
         else
-            p.setPen(QPen(edge, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(edgePen);
         p.drawPath(path);
     }
 
@@ -499,6 +496,13 @@ void drawTorso(Painter &d, const Pose &pose, const Skeleton &s, const Body &b)
 }
 
 } // namespace
+
+void drawPlacedFigure(QPainter &p, const Pose &pose, const Look &look, const QTransform &t, const Body &body)
+{
+    p.setTransform(t);
+    drawFigure(p, pose, look, body);
+    p.resetTransform();
+}
 
 void drawFigure(QPainter &p, const Pose &pose, const Look &look, const Body &b)
 {

@@ -118,6 +118,11 @@ double lowestY(const Skeleton &s, const Body &body = Body{});
 // Draws the figure in figure units; the caller sets up the painter transform.
 void drawFigure(QPainter &p, const Pose &pose, const Look &look, const Body &body = Body{});
 
+// Draws the figure where `t` (from placeFigure) puts it, then returns the
+// painter to picture coordinates.
+void drawPlacedFigure(QPainter &p, const Pose &pose, const Look &look, const QTransform &t,
+                      const Body &body = Body{});
+
 // Places a posed figure: scales it to fit `box` (keeping proportions, at most
 // `maxScale` pixels per unit), stands its lowest point on `floorY` and centres
 // it horizontally on `centreX`. Returns the transform to draw with.

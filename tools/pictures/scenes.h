@@ -1,6 +1,8 @@
 #pragma once
 
+// Every picture that is drawn rather than grabbed from widgets.
 #include "figure.h"
+#include "painting.h"
 
 #include <QImage>
 #include <QString>
@@ -21,31 +23,33 @@ struct Setting {
     double centre = 0.5;
 };
 
+// Posture photographs (posturephotos.cpp).
 QImage posturePicture(QSize size, const QString &pose, const Look &look, const Setting &setting,
                       bool mirror = false);
 
 // Where posturePicture puts the figure: figure units to picture pixels.
 QTransform postureTransform(QSize size, const Pose &pose, const Setting &setting);
 
-// Gives a drawn picture the look of a photograph: a soft darkening towards
-// the corners, as a lens gives, and a fine, repeatable film grain.
-void photoFinish(QImage &image, quint32 seed);
-
-// Fonts for text drawn into pictures (Liberation families only).
-QFont pictureFont(const QString &family, double pixelSize, bool bold = false, bool italic = false);
-
-// The pictures that are scenes, portraits or objects rather than postures.
+// The program's icon and cursor, for the 16-colour icon format (icons.cpp).
 QImage programIcon(int size);
 QImage cursorArrow(int size);
+
+// Paintings and the cartoon (paintings.cpp).
 QImage miniatureMeditation(QSize size);
-QImage riversideRitual(QSize size);
 QImage devotionalPainting(QSize size);
+QImage businessmanTree(QSize size);
+
+// Photographs of places (places.cpp).
+QImage riversideRitual(QSize size);
 QImage lakeMountains(QSize size);
 QImage templeHills(QSize size, int variant);
+QImage jettyHeadstand(QSize size);
+
+// The book's jacket and the publisher's emblem (objects.cpp).
 QImage bookCover(QSize size);
 QImage publisherLogo(QSize size);
-QImage jettyHeadstand(QSize size);
-QImage businessmanTree(QSize size);
+
+// People of the featured centre pages (portraits.cpp).
 struct PortraitSpec {
     Look look;
     QColor background;
