@@ -1,5 +1,7 @@
 #include "Directory.h"
 
+#include "PhoneRules.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,12 +70,22 @@ int requiredInt(const QJsonObject &o, const char *key, const QString &where)
     return v.toInt();
 }
 
-// Phone numbers must be visibly invented: every one carries a 555 block.
-void checkPhone(const QString &number, const QString &where)
+void checkPhone(const QString &number, const QString &country, const QString &where)
 {
-    static const QRegularExpression shape(QStringLiteral("^(\\+[0-9]{1,3} )?[0-9][0-9 -]*[0-9]$"));
-    if (!shape.match(number).hasMatch() || !number.contains(QLatin1String("555")))
-        fail(QStringLiteral("%1: telephone number \"%2\" is not an invented 555 number").arg(where, number));
+    if (!isFictionalNumber(number, country))
+        fail(QStringLiteral("%1: telephone number \"%2\" is not in the invented form for %3")
+                 .arg(where, number, country));
+}
+
+// Branch lines end in ", telephone NUMBER" where they give one.
+void checkBranchPhones(const Entry &e, const QString &where)
+{
+    static const QRegularExpression phone(QStringLiteral("telephone (\\+[0-9 ]+[0-9])"));
+    for (const QString &b : e.branches) {
+        const QRegularExpressionMatch m = phone.match(b);
+        if (m.hasMatch())
+            checkPhone(m.captured(1), e.country, where);
+    }
 }
 
 Entry readEntry(const QJsonObject &o, int index)
@@ -105,11 +117,12 @@ Entry readEntry(const QJsonObject &o, int index)
         e.people.append({requiredString(po, "role", named), requiredString(po, "name", named)});
     }
 
-    checkPhone(e.phone, named);
+    checkPhone(e.phone, e.country, named);
     if (!e.fax.isEmpty())
-        checkPhone(e.fax, named);
+        checkPhone(e.fax, e.country, named);
     if (!e.tollFree.isEmpty())
-        checkPhone(e.tollFree, named);
+        checkPhone(e.tollFree, e.country, named);
+    checkBranchPhones(e, named);
     if (!isReservedEmail(e.email))
         fail(QStringLiteral("%1: e-mail \"%2\" is not under a reserved domain").arg(named, e.email));
     if (!isReservedWeb(e.web))
@@ -236,13 +249,7 @@ Directory loadDirectory(const QString &path)
 
     Directory d;
 
-    const QJsonObject pub = root.value(QLatin1String("publisher")).toObject();
-    d.publisher.name = requiredString(pub, "name", QStringLiteral("publisher"));
-    d.publisher.email = requiredString(pub, "email", QStringLiteral("publisher"));
-    d.publisher.address = requiredString(pub, "address", QStringLiteral("publisher"));
-    d.publisher.directoryWeb = requiredString(pub, "directoryWeb", QStringLiteral("publisher"));
-    if (!isReservedEmail(d.publisher.email) || !isReservedWeb(d.publisher.directoryWeb))
-        fail(QStringLiteral("publisher: e-mail and web address must be under a reserved domain"));
+    d.publisher = readPublisher(root.value(QLatin1String("publisher")).toObject());
 
     QSet<QString> files;
     auto claimFile = [&files](const QString &name) {

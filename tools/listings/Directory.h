@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Publisher.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -84,14 +86,6 @@ struct CentreDocument
     QStringList title;     // resolved
     QString servicesHeading;
     QStringList paragraphs; // resolved; "- " items and "## " sub-headings
-};
-
-struct Publisher
-{
-    QString name;
-    QString email;
-    QString address;
-    QString directoryWeb;
 };
 
 struct Directory

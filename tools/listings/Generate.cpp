@@ -184,11 +184,12 @@ QByteArray namesHeader(const Directory &d)
          "#include <string_view>\n\n"
          "namespace vireka::directory {\n\n";
 
-    s << "inline constexpr char publisherName[] = " << cString(d.publisher.name) << ";\n";
-    s << "inline constexpr char publisherEmail[] = " << cString(d.publisher.email) << ";\n";
-    s << "inline constexpr char publisherAddress[] = " << cString(d.publisher.address) << ";\n";
-    s << "inline constexpr char publisherDirectoryWeb[] = " << cString(d.publisher.directoryWeb)
-      << ";\n\n";
+    s << "// The publisher's record: the About box, the notices, the Halvena promotion and\n"
+         "// the documents all take these from here.\n";
+    for (const PublisherDetail &p : d.publisher.details)
+        s << "// " << p.comment << "\ninline constexpr char " << p.constant << "[] = " << cString(p.value)
+          << ";\n";
+    s << "\n";
 
     s << "// One row of the photo listings browser, with the directory entry behind it.\n"
          "// Fields that an entry does not have are empty strings.\n"
