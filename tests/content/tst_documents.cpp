@@ -68,7 +68,7 @@ QString dialectFault(const QByteArray &data)
 {
     static const QSet<QByteArray> plainWords = {"rtf1",  "ansi", "deff0", "deftab720", "fonttbl", "f0",
                                                 "f1",    "f2",   "fswiss", "froman",   "fcharset2",
-                                                "colortbl", "deflang1033", "pard", "plain", "b", "b0",
+                                                "colortbl", "deflang1033", "pard", "plain", "b",
                                                 "cf1",   "qc",   "par",  "endash"};
     static const QSet<int> sizes = {20, 22, 24, 28, 32, 36, 40};
 
@@ -183,6 +183,8 @@ private slots:
     void everyFileKeepsToTheSharedDialect_data();
     void everyFileKeepsToTheSharedDialect();
     void dialectCheckCatchesTypicalSlips();
+    void sharedSafetyAdviceIsWordedAlike_data();
+    void sharedSafetyAdviceIsWordedAlike();
 };
 
 void TestDocuments::everyFileLoads_data()
@@ -249,10 +251,62 @@ void TestDocuments::dialectCheckCatchesTypicalSlips()
     QVERIFY(!broken("\\par", "\\line").isEmpty());             // control word outside the list
     QVERIFY(!broken("\\fs24", "\\fs26").isEmpty());            // size outside the list
     QVERIFY(!broken("\\~", "\\-").isEmpty());                  // control symbol outside the list
+    QVERIFY(!broken("One", "\\b One\\b0").isEmpty());        // bold ends with \plain, not \b0
     QVERIFY(!broken("\\par\r\n}", "\\par\r\n").isEmpty());     // group never closed
     QVERIFY(!broken("four", "f\xc3\xbcr").isEmpty());          // accented letter
     QVERIFY(!broken("\\red0\\green0\\blue0;\\red255", "\\red255\\green255\\blue255;\\red0").isEmpty());
     QVERIFY(!broken("\\red255\\green255\\blue255;}", "}").isEmpty()); // \cf1 without a colour
+}
+
+// Advice that several documents give must read the same in each, or the
+// reader is left to choose between two rules.
+void TestDocuments::sharedSafetyAdviceIsWordedAlike_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("advice");
+
+    const QString alone = QStringLiteral(
+        "Of the cleansing practices, only jala neti, trataka and the gentle kapalabhati described in "
+        "\"Pranayama\" may be learned from written instructions, and only by healthy adults who keep to "
+        "their cautions; all the others, and any stronger form of kapalabhati, must be learned in person "
+        "from an experienced teacher.");
+    const QString retention = QStringLiteral(
+        "Do not hold the breath, even briefly, if you have high blood pressure, heart disease, a history "
+        "of stroke, epilepsy, asthma or another lung disease, glaucoma or a detached retina, or a hernia, "
+        "or if you are pregnant.");
+    const QString forceful = QStringLiteral(
+        "not suitable for people with high blood pressure, heart disease, hernia, epilepsy, glaucoma or "
+        "vertigo, during pregnancy or menstruation, or soon after abdominal surgery; stop at once if you "
+        "feel dizzy.");
+    const QString gazing = QStringLiteral("for thirty seconds to a minute");
+    const QString gazingLater = QStringLiteral("Over weeks, increase the time of gazing to two or three minutes.");
+
+    const struct
+    {
+        const char *topic;
+        const QString &advice;
+        QStringList files;
+    } shared[] = {
+        {"learning alone", alone, {"Purification.rtf", "Introduction.rtf", "Pranayama.rtf"}},
+        {"retention", retention, {"Pranayama.rtf", "Mudras.rtf", "Purification.rtf"}},
+        {"forceful breathing", forceful, {"Pranayama.rtf", "Purification.rtf", "YogaDef.rtf"}},
+        {"trataka time", gazing, {"Purification.rtf", "Concentration.rtf"}},
+        {"trataka later", gazingLater, {"Purification.rtf", "Concentration.rtf"}},
+    };
+    for (const auto &s : shared)
+        for (const QString &file : s.files)
+            QTest::newRow(qPrintable(QStringLiteral("%1 in %2").arg(QLatin1String(s.topic), file)))
+                << file << s.advice;
+}
+
+void TestDocuments::sharedSafetyAdviceIsWordedAlike()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, advice);
+    QTextDocument doc;
+    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, doc));
+    const QString text = doc.toPlainText().simplified();
+    QVERIFY2(text.contains(advice), qPrintable(file + " lacks: " + advice));
 }
 
 QTEST_MAIN(TestDocuments)
