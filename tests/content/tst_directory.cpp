@@ -77,6 +77,8 @@ struct Entry
     QString city;
     QString country;
     QStringList address;
+    QString offers;
+    QHash<QString, QString> styleOffers;
     QString phone;
     QString email;
     QString web;
@@ -108,6 +110,10 @@ const Data &data()
             for (const QJsonValue &s : o.value("address").toArray())
                 e.address << s.toString();
             e.city = o.value("city").toString();
+            e.offers = o.value("offers").toString();
+            const QJsonObject styleOffers = o.value("styleOffers").toObject();
+            for (auto it = styleOffers.begin(); it != styleOffers.end(); ++it)
+                e.styleOffers.insert(it.key(), it.value().toString());
             e.country = o.value("country").toString();
             e.phone = o.value("phone").toString();
             e.email = o.value("email").toString();
@@ -220,6 +226,15 @@ void TestDirectory::styleListingsLeadToFullCountryEntries()
         // The line under the name tells the reader which country to open.
         QVERIFY(i + 1 < lines.size());
         QCOMPARE(lines.at(i + 1).text, e.city + QStringLiteral(", ") + e.country);
+        // Under it, what the centre offers in this style: for a centre of
+        // several styles, never the general line of its country entry.
+        QVERIFY(i + 2 < lines.size());
+        if (e.styles.size() > 1) {
+            QVERIFY2(e.styleOffers.contains(style), qPrintable(name + " has no line for " + style));
+            QCOMPARE(lines.at(i + 2).text, e.styleOffers.value(style));
+        } else {
+            QCOMPARE(lines.at(i + 2).text, e.offers);
+        }
 
         const QList<Line> country = rendered(countryFile(e.country));
         qsizetype found = -1;
@@ -258,6 +273,15 @@ void TestDirectory::everyCountryAndStyleHasListings()
         QVERIFY2(lines.first().centred && lines.first().bold && lines.first().text == label,
                  qPrintable(file + " does not open with its centred title"));
         QVERIFY2(listingIndexes(lines).size() >= 2, qPrintable(file + " has fewer than two listings"));
+    }
+    // The country screen's link to the submit notice reads "SubmitLink", and
+    // the country listings name it as the reader sees it there.
+    for (const auto &[label, file] : data().countries) {
+        QStringList text;
+        for (const Line &l : rendered(file))
+            text << l.text;
+        QVERIFY2(text.join(' ').contains(QLatin1String("under SubmitLink")), qPrintable(file));
+        QVERIFY2(!text.join(' ').contains(QLatin1String("Submit your listing")), qPrintable(file));
     }
     // Every centre is somewhere in the country listings.
     for (const Entry &e : data().byName) {

@@ -109,6 +109,22 @@ Entry readEntry(const QJsonObject &o, int index)
     e.branches = stringList(o, "branches", named, false);
     e.note = optionalString(o, "note", named);
     e.offers = requiredString(o, "offers", named);
+    const QJsonObject styleOffers = o.value(QLatin1String("styleOffers")).toObject();
+    for (auto it = styleOffers.constBegin(); it != styleOffers.constEnd(); ++it) {
+        if (!it.value().isString() || it.value().toString().trimmed().isEmpty())
+            fail(named + QStringLiteral(": styleOffers \"%1\" is empty").arg(it.key()));
+        e.styleOffers.insert(it.key(), it.value().toString());
+    }
+    // A centre of several styles says, in each style's listing, what it
+    // offers in that style; its general line would mislead there.
+    if (e.styles.size() > 1 || !e.styleOffers.isEmpty()) {
+        QStringList keys = e.styleOffers.keys();
+        QStringList styles = e.styles;
+        keys.sort();
+        styles.sort();
+        if (keys != styles)
+            fail(named + QStringLiteral(": styleOffers must give one line for each of its styles"));
+    }
     const QJsonValue people = o.value(QLatin1String("people"));
     if (!people.isUndefined() && !people.isArray())
         fail(named + QStringLiteral(": \"people\" must be a list"));
@@ -139,6 +155,11 @@ QStringList resolveAll(const QStringList &patterns, const Entry &entry)
 }
 
 } // namespace
+
+QString Entry::offersFor(const QString &style) const
+{
+    return styleOffers.value(style, offers);
+}
 
 QString Entry::displayName() const
 {

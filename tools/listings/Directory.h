@@ -3,6 +3,7 @@
 #include "Publisher.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -41,7 +42,12 @@ struct Entry
     QList<Person> people;
     QStringList branches;
     QString note;
-    QString offers;
+    QString offers;                    // the country listing's line
+    QMap<QString, QString> styleOffers; // style caption -> the style listing's line
+
+    // What the centre offers in one style: that style's own line where the
+    // centre teaches several, else its one line.
+    QString offersFor(const QString &style) const;
 
     // The name as listings print it: "Name (ABBR)" where there is an abbreviation.
     QString displayName() const;

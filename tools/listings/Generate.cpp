@@ -98,7 +98,7 @@ QByteArray countryDocument(const Directory &d, const Country &country)
         w.blank();
     }
     w.paragraph(QStringLiteral("All listings are free of charge. A centre that wishes to be listed, "
-                               "or to correct its entry, will find out how under Submit your listing."),
+                               "or to correct its entry, will find out how under SubmitLink, below the country names."),
                 kFootSize);
     return w.finish();
 }
@@ -128,7 +128,7 @@ QByteArray styleDocument(const Directory &d, const Style &style)
     for (const Entry *e : entries) {
         w.paragraph(e->displayName(), kNameSize, true);
         w.paragraph(e->city + QStringLiteral(", ") + e->country, kLineSize);
-        w.paragraph(e->offers, kLineSize);
+        w.paragraph(e->offersFor(style.caption), kLineSize);
         w.blank();
     }
     return w.finish();
