@@ -1,7 +1,12 @@
 // Every shipped document: that it loads, that the screens' link tables and
 // the folder agree, and that it keeps to the plain RTF all documents share.
 
+#include "DocumentArea.h"
+#include "Fonts.h"
 #include "rtf/RtfReader.h"
+
+#include <QApplication>
+#include <QScrollBar>
 
 #include <QDir>
 #include <QFile>
@@ -185,6 +190,8 @@ private slots:
     void dialectCheckCatchesTypicalSlips();
     void sharedSafetyAdviceIsWordedAlike_data();
     void sharedSafetyAdviceIsWordedAlike();
+    void centreDocumentsFitTheirBoxes_data();
+    void centreDocumentsFitTheirBoxes();
 };
 
 void TestDocuments::everyFileLoads_data()
@@ -307,6 +314,43 @@ void TestDocuments::sharedSafetyAdviceIsWordedAlike()
     QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, doc));
     const QString text = doc.toPlainText().simplified();
     QVERIFY2(text.contains(advice), qPrintable(file + " lacks: " + advice));
+}
+
+// The featured centre pages show their documents in small boxes; a document
+// that needs many screens of scrolling there is too long for its page.
+void TestDocuments::centreDocumentsFitTheirBoxes_data()
+{
+    // The featured centre pages' document boxes, in twips.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("Centre1.rtf") << "Centre1.rtf" << 4215 << 1695;
+    QTest::newRow("Centre2.rtf") << "Centre2.rtf" << 8175 << 2175;
+    QTest::newRow("Centre3.rtf") << "Centre3.rtf" << 4095 << 2775;
+    QTest::newRow("Centre4.rtf") << "Centre4.rtf" << 4455 << 2415;
+    QTest::newRow("Centre5.rtf") << "Centre5.rtf" << 4335 << 2655;
+}
+
+void TestDocuments::centreDocumentsFitTheirBoxes()
+{
+    QFETCH(QString, file);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    vireka::installFontSubstitutions();
+    vireka::DocumentArea area(nullptr);
+    area.setFont(vireka::toQFont(vireka::Sans(8.25)));
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area.resize(width / 15, height / 15);
+    QTextDocument *doc = area.newDocument();
+    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, *doc));
+    area.showDocument(doc);
+    area.show();
+    QApplication::processEvents();
+    const QScrollBar *bar = area.verticalScrollBar();
+    // The smallest box holds five lines; even the page's own stored text
+    // takes three boxfuls there, so four is "little scrolling".
+    const double boxfuls = double(bar->maximum() + bar->pageStep()) / bar->pageStep();
+    QVERIFY2(boxfuls <= 4.0, qPrintable(QStringLiteral("%1 boxfuls").arg(boxfuls, 0, 'f', 1)));
 }
 
 QTEST_MAIN(TestDocuments)
