@@ -190,6 +190,8 @@ private slots:
     void storedTextsNamePublisherOnlyAsTheRecordGivesIt();
     void featuredListingsAsTheScreensUseThem();
     void committedFilesMatchTheTool();
+    void toolRefusesWhatCouldBeReal_data();
+    void toolRefusesWhatCouldBeReal();
 };
 
 void TestDirectory::initTestCase()
@@ -650,6 +652,68 @@ void TestDirectory::committedFilesMatchTheTool()
     QVERIFY(tool.waitForFinished(60000));
     for (const QString &name : expected)
         QCOMPARE(bytes(again.filePath(name)), bytes(out.filePath(name)));
+}
+
+// The tool is the gate: data or a template that could name a real line or
+// spell the publisher outside the record is refused, and nothing is written.
+void TestDirectory::toolRefusesWhatCouldBeReal_data()
+{
+    QTest::addColumn<QString>("from");     // in the data file
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QByteArray>("extra"); // an extra template, if any
+
+    const QByteArray header = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+                              "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n"
+                              "{\\colortbl\\red0\\green0\\blue0;}\r\n";
+    QTest::newRow("unchanged, for comparison") << "" << "" << QByteArray();
+    QTest::newRow("London number outside 7946") << "+44 20 7946 0142" << "+44 20 5550 0142" << QByteArray();
+    QTest::newRow("toll-free") << "+1 902 555 0171" << "+1 800 555 0171" << QByteArray();
+    QTest::newRow("Dutch number of full length") << "+31 35 55 0172" << "+31 35 555 0172" << QByteArray();
+    QTest::newRow("publisher web outside a reserved domain")
+        << "www.zuvovuroda.example/halvena" << "www.zuvovuroda.com/halvena" << QByteArray();
+    QTest::newRow("template spells the name")
+        << "" << "" << header + "\\pard\\plain\\f2\\fs24 by Morvane Zuvovuroda\\par\r\n}\r\n";
+    QTest::newRow("template spells the web address")
+        << "" << "" << header + "\\pard\\plain\\f2\\fs24 www.zuvovuroda.example\\par\r\n}\r\n";
+    QTest::newRow("unknown placeholder")
+        << "" << "" << header + "\\pard\\plain\\f2\\fs24 [[publisherFaxNumber]]\\par\r\n}\r\n";
+}
+
+void TestDirectory::toolRefusesWhatCouldBeReal()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QByteArray, extra);
+
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QFile original(kDataFile);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QString json = QString::fromUtf8(original.readAll());
+    if (!from.isEmpty()) {
+        QVERIFY2(json.contains(from), qPrintable(from));
+        json.replace(from, to);
+    }
+    QFile data(work.filePath("directory.json"));
+    QVERIFY(data.open(QIODevice::WriteOnly) && data.write(json.toUtf8()) > 0);
+    data.close();
+
+    const QString templates = work.filePath("templates");
+    QVERIFY(QDir().mkpath(templates));
+    for (const QString &t : QDir(kTemplates).entryList({"*.rtf.in"}, QDir::Files))
+        QVERIFY(QFile::copy(kTemplates + '/' + t, templates + '/' + t));
+    if (!extra.isEmpty()) {
+        QFile t(templates + "/Extra.rtf.in");
+        QVERIFY(t.open(QIODevice::WriteOnly) && t.write(extra) == extra.size());
+    }
+
+    const QString out = work.filePath("out");
+    QProcess tool;
+    tool.start(QStringLiteral(VIREKA_LISTINGS_TOOL), {data.fileName(), templates, out});
+    QVERIFY(tool.waitForFinished(60000));
+    const bool refused = !from.isEmpty() || !extra.isEmpty();
+    QVERIFY2(tool.exitCode() == (refused ? 1 : 0), tool.readAllStandardError().constData());
+    QCOMPARE(QDir(out).entryList({"*.rtf"}, QDir::Files).isEmpty(), refused);
 }
 
 QTEST_MAIN(TestDirectory)

@@ -218,15 +218,25 @@ bool isReservedWeb(const QString &web)
     return isReservedHost(slash < 0 ? rest : rest.left(slash));
 }
 
+QString substituteMatches(const QString &text, const QRegularExpression &pattern,
+                          const std::function<QString(const QRegularExpressionMatch &)> &value)
+{
+    QString out;
+    qsizetype last = 0;
+    auto it = pattern.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(last, m.capturedStart() - last);
+        out += value(m);
+        last = m.capturedEnd();
+    }
+    return out + text.mid(last);
+}
+
 QString resolvePlaceholders(const QString &pattern, const Entry &entry)
 {
     static const QRegularExpression token(QStringLiteral("\\{([a-zA-Z0-9]*)\\}"));
-    QString out;
-    qsizetype last = 0;
-    auto it = token.globalMatch(pattern);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        out += pattern.mid(last, m.capturedStart() - last);
+    const QString out = substituteMatches(pattern, token, [&](const QRegularExpressionMatch &m) {
         const QString key = m.captured(1);
         QString value;
         if (key == QLatin1String("name"))
@@ -246,10 +256,8 @@ QString resolvePlaceholders(const QString &pattern, const Entry &entry)
         if (value.isEmpty())
             fail(QStringLiteral("placeholder {%1} in \"%2\" has no value for entry \"%3\"")
                      .arg(key, pattern, entry.id));
-        out += value;
-        last = m.capturedEnd();
-    }
-    out += pattern.mid(last);
+        return value;
+    });
     if (out.contains(QLatin1Char('{')) || out.contains(QLatin1Char('}')))
         fail(QStringLiteral("stray brace in \"%1\"").arg(pattern));
     return out;

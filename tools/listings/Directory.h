@@ -3,10 +3,12 @@
 #include "Publisher.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 
 namespace listings {
@@ -110,6 +112,10 @@ struct Directory
 
 // Reads and checks the data file; throws DataError naming the first fault.
 Directory loadDirectory(const QString &path);
+
+// Replaces every match of the pattern in the text with what value() gives for it.
+QString substituteMatches(const QString &text, const QRegularExpression &pattern,
+                          const std::function<QString(const QRegularExpressionMatch &)> &value);
 
 // Replaces {name}, {abbreviation}, {person}, {person2}, {city} and {country}
 // with the entry's values; an unknown or empty placeholder is a DataError.

@@ -36,19 +36,13 @@ QByteArray fillTemplate(const QByteArray &source, const Publisher &publisher, co
             fail(QStringLiteral("%1: spells \"%2\" itself; use the [[placeholders]]").arg(file, spelled));
 
     static const QRegularExpression placeholder(QStringLiteral("\\[\\[([A-Za-z]*)\\]\\]"));
-    QByteArray out;
-    qsizetype last = 0;
-    auto it = placeholder.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        out += source.mid(last, m.capturedStart() - last);
+    auto fill = [&](const QRegularExpressionMatch &m) {
         const QString value = publisher.value(m.captured(1));
         if (value.isEmpty())
             fail(QStringLiteral("%1: unknown placeholder %2").arg(file, m.captured(0)));
-        out += RtfWriter::escape(value);
-        last = m.capturedEnd();
-    }
-    out += source.mid(last);
+        return QString::fromLatin1(RtfWriter::escape(value));
+    };
+    const QByteArray out = substituteMatches(text, placeholder, fill).toLatin1();
     if (out.contains("[[") || out.contains("]]"))
         fail(QStringLiteral("%1: stray [[ or ]]").arg(file));
     return out;
