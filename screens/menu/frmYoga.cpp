@@ -61,11 +61,11 @@ void frmYoga::Form_Load()
 
 void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
 void frmYoga::lblAsanas_Click() { OpenScreen<frmPhotoAsanas>(); }
-void frmYoga::lblDirectory_Click() { OpenScreen<frmDirectory>(); }
 void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 // The screens these links open come with their own sections; until then the links do nothing.
 void frmYoga::lblArticles_Click() {}
+void frmYoga::lblDirectory_Click() { OpenScreen<frmDirectory>(); }
 void frmYoga::lblTesmara_Click() {}
 void frmYoga::lblHalvena_Click() {}
 void frmYoga::lblUpgrades_Click() {}
