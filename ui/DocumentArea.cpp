@@ -29,6 +29,7 @@ QTextDocument *DocumentArea::newDocument()
 
 void DocumentArea::showDocument(QTextDocument *document)
 {
+    fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
     // The area deletes the document it replaces when it made that document itself.
     setDocument(document);
     moveCursor(QTextCursor::Start);
