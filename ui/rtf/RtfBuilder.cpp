@@ -1,6 +1,7 @@
 #include "RtfBuilder.h"
 
 #include "DocumentBudget.h"
+#include "RtfFontFamilies.h"
 
 #include <QChar>
 
@@ -499,6 +500,7 @@ void Builder::commitFont()
     QString name;
     m_codePages.decoder(entry.codePage ? entry.codePage : m_docCodePage).decode(m_fontName, name);
     entry.name = name.trimmed();
+    entry.family = shownFamily(entry.name, entry.hint);
     const QString lower = entry.name.toLower();
     if (lower.startsWith(u"symbol"))
         entry.encoding = FontEncoding::Symbol;
