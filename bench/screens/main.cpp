@@ -9,6 +9,7 @@
 
 #include "AllScreens.h"
 #include "Application.h"
+#include "ResidentSize.h"
 #include "Screen.h"
 #include "ScreenSlots.h"
 #include "Shell.h"
@@ -26,21 +27,11 @@
 #include <vector>
 
 using namespace vireka;
+using vireka::bench::residentKb;
 
 namespace {
 
 constexpr int Runs = 15;
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 double median(std::vector<double> values)
 {
