@@ -78,16 +78,6 @@ public:
 
 namespace {
 
-// Opens a screen and waits until the window manager has framed and activated it.
-template <class S>
-S &openActive()
-{
-    S &screen = OpenScreen<S>();
-    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
-        qWarning("the window did not become active");
-    return screen;
-}
-
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
