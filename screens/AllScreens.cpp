@@ -3,6 +3,14 @@
 #include "ScreenSlots.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "menu/frmYoga.h"
+#include "publisher/frmAbout.h"
+#include "publisher/frmDisclaimer.h"
+#include "publisher/frmHalvena.h"
+#include "publisher/frmHalvenaScreen.h"
+#include "publisher/frmHerbsScreen.h"
+#include "publisher/frmUpgrade.h"
+#include "study/frmArticles.h"
+#include "study/frmTesmara.h"
 #include "study/frmYogaInstructions.h"
 
 #include <vector>
@@ -29,6 +37,14 @@ std::span<const ScreenClass> allScreens()
         classOf<frmYoga>(),
         classOf<frmYogaInstructions>(),
         classOf<frmPhotoAsanas>(),
+        classOf<frmArticles>(),
+        classOf<frmTesmara>(),
+        classOf<frmAbout>(),
+        classOf<frmDisclaimer>(),
+        classOf<frmUpgrade>(),
+        classOf<frmHalvena>(),
+        classOf<frmHalvenaScreen>(),
+        classOf<frmHerbsScreen>(),
     };
     return classes;
 }

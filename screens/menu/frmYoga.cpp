@@ -3,6 +3,11 @@
 #include "ScreenSlots.h"
 #include "Shell.h"
 #include "galleries/frmPhotoAsanas.h"
+#include "publisher/frmAbout.h"
+#include "publisher/frmHalvena.h"
+#include "publisher/frmUpgrade.h"
+#include "study/frmArticles.h"
+#include "study/frmTesmara.h"
 #include "study/frmYogaInstructions.h"
 
 namespace vireka {
@@ -60,14 +65,14 @@ void frmYoga::Form_Load()
 
 void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
 void frmYoga::lblAsanas_Click() { OpenScreen<frmPhotoAsanas>(); }
+void frmYoga::lblArticles_Click() { OpenScreen<frmArticles>(); }
+void frmYoga::lblTesmara_Click() { OpenScreen<frmTesmara>(); }
+void frmYoga::lblHalvena_Click() { OpenScreen<frmHalvena>(); }
+void frmYoga::lblUpgrades_Click() { OpenScreen<frmUpgrade>(); }
+void frmYoga::lblAbout_Click() { OpenScreen<frmAbout>(); }
 void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 // The screens these links open come with their own sections; until then the links do nothing.
-void frmYoga::lblArticles_Click() {}
 void frmYoga::lblDirectory_Click() {}
-void frmYoga::lblTesmara_Click() {}
-void frmYoga::lblHalvena_Click() {}
-void frmYoga::lblUpgrades_Click() {}
-void frmYoga::lblAbout_Click() {}
 
 } // namespace vireka
