@@ -30,10 +30,10 @@ constexpr ControlSpec partLink(const char *name, const char *caption, int top, i
 }
 
 // The runs of spaces carry each item past the label's right edge, so that every item starts a line.
-const std::string vitalData = std::string(directory::tesmaraPages) +
-                              " pages                                        "
-                              "Illustrated with photos, graphics and a yantra in colour                "
-                              "Dealers: contact your book distributor or the publisher";
+const std::string spacesToTheNextLine(64, ' ');
+const std::string vitalData = std::string(directory::tesmaraPages) + " pages" + spacesToTheNextLine +
+                              "Photos, graphics, a yantra in colour" + spacesToTheNextLine +
+                              "Dealers: contact a book distributor or the publisher";
 
 const ControlSpec layout[] = {
     {.name = "Label11",

@@ -15,6 +15,8 @@
 #include "publisher/frmHerbsScreen.h"
 #include "publisher/frmUpgrade.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -27,6 +29,13 @@ namespace {
 QString caption(Screen &screen, const char *label) { return screen.control<LabelControl>(label).caption(); }
 QString text(Screen &screen, const char *box) { return screen.control<QTextEdit>(box).toPlainText(); }
 QString latin1(const char *text) { return QString::fromLatin1(text); }
+
+// The pager reads its pages from the current directory, which the main menu made the program folder.
+frmDisclaimer &openPager()
+{
+    OpenScreen<frmYoga>();
+    return OpenScreen<frmDisclaimer>();
+}
 
 DocumentArea &pagerArea(frmDisclaimer &pager) { return pager.control<DocumentArea>("rtfDisclaimer"); }
 
@@ -63,22 +72,28 @@ private slots:
         QCOMPARE(about.control<QWidget>("imgLogo").geometry(), QRect(8, 48, 49, 49));
         const ScreenProbe probe(about.client());
         QVERIFY(probe.at(30, 72) != probe.at(2, 2)); // the logo is drawn
-        // The grey line lies over the upper half of the wider white one.
+        // The grey line lies over the wider white one, which shows beside it only; the grey one
+        // starts a pixel further left.
         QCOMPARE(probe.at(200, 216), QColor(128, 128, 128));
-        QCOMPARE(probe.at(200, 217), QColor(255, 255, 255));
+        QCOMPARE(probe.at(200, 215), QColor(255, 255, 255));
         QCOMPARE(probe.at(6, 216), QColor(128, 128, 128));
+        QVERIFY(probe.at(6, 215) != QColor(255, 255, 255));
         QCOMPARE(about.control<LineControl>("Line1(2)").ends(), QLine(64, 48, 352, 48));
         QCOMPARE(probe.at(200, 48), QColor(255, 0, 0));
         QCOMPARE(probe.at(200, 184), QColor(255, 0, 0));
     }
 
-    // Only some labels take their text's size; the others keep their design size.
+    // Some labels take their text's size, so no text of the publisher's record is cut off; the others
+    // keep their design size.
     void aboutBoxAutoSizedLabels()
     {
         frmAbout &about = OpenScreen<frmAbout>();
         for (const char *name : {"lblAppName", "lblComments", "lblRights", "lblCopyright", "lblPhoneNr", "Label1", "Label4"}) {
             const auto &label = about.control<LabelControl>(name);
-            QCOMPARE(label.width(), QFontMetrics(label.font()).boundingRect(label.caption()).width());
+            const QFontMetrics metrics(label.font());
+            QVERIFY2(label.width() >= metrics.horizontalAdvance(label.caption()), name);
+            QVERIFY2(label.height() >= metrics.height(), name);
+            QVERIFY2(label.geometry().right() < about.client()->width(), name);
         }
         QCOMPARE(about.control<QWidget>("lblCompany").size(), QSize(273, 41));
         QCOMPARE(about.control<QWidget>("Label2").size(), QSize(289, 17));
@@ -148,7 +163,7 @@ private slots:
         fixture.writeFile("Disclaim.rtf", longRtf("Page one"));
         if (pageTwoShips)
             fixture.writeFile("CopyLiab.rtf", longRtf("Page two"));
-        frmDisclaimer &pager = OpenScreen<frmDisclaimer>();
+        frmDisclaimer &pager = openPager();
         DocumentArea &area = pagerArea(pager);
         QScrollBar *bar = area.verticalScrollBar();
         QVERIFY(area.toPlainText().startsWith(QLatin1String("Page one")));
@@ -171,7 +186,7 @@ private slots:
     void pagerWithoutPageOneStartsEmpty()
     {
         fixture.writeFile("CopyLiab.rtf", rtf("Page two"));
-        frmDisclaimer &pager = OpenScreen<frmDisclaimer>();
+        frmDisclaimer &pager = openPager();
         QVERIFY(pagerArea(pager).toPlainText().isEmpty());
         click(pager, "mnuNextPage");
         click(pager, "mnuBack");
@@ -183,7 +198,7 @@ private slots:
     void pagerLastLineCanBeScrolledIntoView()
     {
         fixture.writeFile("Disclaim.rtf", longRtf("Page one", 300));
-        frmDisclaimer &pager = OpenScreen<frmDisclaimer>();
+        frmDisclaimer &pager = openPager();
         DocumentArea &area = pagerArea(pager);
         QCOMPARE(area.geometry(), pager.client()->rect());
         QVERIFY(area.verticalScrollBar()->isVisible() || area.verticalScrollBar()->maximum() > 0);
@@ -247,7 +262,7 @@ private slots:
         QVERIFY(product.endsWith(QLatin1String("\r\n")));
         QCOMPARE(product.count(QLatin1String("\r\n")), 64);
         QCOMPARE(product.count(QLatin1Char('\n')), 64);
-        QVERIFY(qAbs(product.size() - 1669) < 100);
+        QVERIFY(qAbs(product.size() - 1669) < 50);
         for (const QString &line : product.split(QLatin1String("\r\n")))
             QVERIFY2(line.trimmed().size() > 0 || line.isEmpty() || line == QLatin1String(" "), qPrintable(line));
         const QStringList inOrder = {
@@ -255,7 +270,7 @@ private slots:
             QStringLiteral("neurotransmitters"),
             QStringLiteral("diagnosis"),
             QStringLiteral("Full version adds"),
-            QStringLiteral("free upgrades"),
+            QStringLiteral("upgrades free of charge"),
             latin1(directory::priceHalvenaFull),
             latin1(directory::halvenaWeb),
             QStringLiteral("*****"),
