@@ -219,6 +219,31 @@ private slots:
             QCOMPARE(label.cursor().shape(), Qt::BitmapCursor);
     }
 
+    // The underline runs under the whole caption, its last letter included.
+    void bookSamplerLinksAreUnderlinedToTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("control");
+        for (const char *name : {"Label6", "Label8", "Label10", "lblSummary", "Label13"})
+            QTest::newRow(name) << QByteArray(name);
+    }
+    void bookSamplerLinksAreUnderlinedToTheEnd()
+    {
+        QFETCH(QByteArray, control);
+        frmTesmara &screen = OpenScreen<frmTesmara>();
+        const auto &label = screen.control<LabelControl>(control.constData());
+        const int textWidth = QFontMetrics(label.font()).horizontalAdvance(label.caption());
+        const QImage shot = ScreenProbe(screen.client()).image().copy(label.geometry());
+        const QRgb white = qRgb(255, 255, 255);
+        bool underlined = false;
+        for (int y = 0; y < shot.height() && !underlined; ++y) {
+            int run = 0;
+            for (int x = 0; x < textWidth - 1 && shot.pixel(x, y) == white; ++x)
+                ++run;
+            underlined = run >= textWidth - 2;
+        }
+        QVERIFY(underlined);
+    }
+
     void bookSamplerHeadingsDoNothing()
     {
         fixture.writeFile("PartTwo.rtf", rtf("Part two"));
