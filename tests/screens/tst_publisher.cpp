@@ -59,6 +59,9 @@ private slots:
         QCOMPARE(caption(about, "Label1"), QStringLiteral("E-Mail:    ") + latin1(directory::publisherEmail));
         QCOMPARE(caption(about, "Label4"), QStringLiteral("Web:       ") + latin1(directory::publisherWeb));
         QCOMPARE(caption(about, "Label2"), latin1(directory::publisherAddress));
+        const auto &address = about.control<LabelControl>("Label2");
+        QVERIFY2(QFontMetrics(address.font()).horizontalAdvance(address.caption()) <= address.width(),
+                 "the address fits on its one line");
         QCOMPARE(caption(about, "lblCompany"), QStringLiteral("MorvaneZuvovuroda"));
         QCOMPARE(caption(about, "lblAppName"), QStringLiteral("VIREKA"));
         for (const char *notice : {"lblCopyright", "lblComments"})
