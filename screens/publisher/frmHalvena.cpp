@@ -22,6 +22,16 @@ std::string crlfLines(std::initializer_list<std::string> lines)
     return text;
 }
 
+// The screenshot links ignore a failure to open: the promotion goes on as it was.
+template <class S>
+void openIgnoringFailure()
+{
+    try {
+        OpenScreen<S>();
+    } catch (const std::exception &) {
+    }
+}
+
 } // namespace
 
 // What the program covers, the caution, what the full version adds, its price and page, then the
@@ -124,23 +134,8 @@ const ControlSpec layout[] = {
 
 frmHalvena::frmHalvena() : Screen(Spec, layout) {}
 
-// The screenshot links ignore a failure to open: the promotion goes on as it was.
-void frmHalvena::lblHalvenaScreen_Click()
-{
-    try {
-        OpenScreen<frmHalvenaScreen>();
-    } catch (const std::exception &) {
-    }
-}
-
-void frmHalvena::lblHerbalScreen_Click()
-{
-    try {
-        OpenScreen<frmHerbsScreen>();
-    } catch (const std::exception &) {
-    }
-}
-
+void frmHalvena::lblHalvenaScreen_Click() { openIgnoringFailure<frmHalvenaScreen>(); }
+void frmHalvena::lblHerbalScreen_Click() { openIgnoringFailure<frmHerbsScreen>(); }
 void frmHalvena::lblOrder_Click() { ShowMessage(QString::fromLatin1(OrderMessage)); }
 
 void frmHalvena::lblExit_Click() { CloseScreen<frmHalvena>(); }
