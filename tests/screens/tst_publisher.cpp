@@ -86,22 +86,6 @@ private slots:
         QCOMPARE(probe.at(200, 184), QColor(255, 0, 0));
     }
 
-    // Some labels take their text's size, so no text of the publisher's record is cut off; the others
-    // keep their design size.
-    void aboutBoxAutoSizedLabels()
-    {
-        frmAbout &about = OpenScreen<frmAbout>();
-        for (const char *name : {"lblAppName", "lblComments", "lblRights", "lblCopyright", "lblPhoneNr", "Label1", "Label4"}) {
-            const auto &label = about.control<LabelControl>(name);
-            const QFontMetrics metrics(label.font());
-            QVERIFY2(label.width() >= metrics.horizontalAdvance(label.caption()), name);
-            QVERIFY2(label.height() >= metrics.height(), name);
-            QVERIFY2(label.geometry().right() < about.client()->width(), name);
-        }
-        QCOMPARE(about.control<QWidget>("lblCompany").size(), QSize(273, 41));
-        QCOMPARE(about.control<QWidget>("Label2").size(), QSize(289, 17));
-    }
-
     void aboutBoxOkUnloadsButKeepsTheSlot()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
