@@ -1,6 +1,10 @@
 #include "AllScreens.h"
 
 #include "ScreenSlots.h"
+#include "directory/frmCountry.h"
+#include "directory/frmDirectory.h"
+#include "directory/frmSubmit.h"
+#include "directory/frmTradition.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "menu/frmYoga.h"
 #include "publisher/frmAbout.h"
@@ -45,6 +49,10 @@ std::span<const ScreenClass> allScreens()
         classOf<frmHalvena>(),
         classOf<frmHalvenaScreen>(),
         classOf<frmHerbsScreen>(),
+        classOf<frmDirectory>(),
+        classOf<frmCountry>(),
+        classOf<frmTradition>(),
+        classOf<frmSubmit>(),
     };
     return classes;
 }

@@ -2,6 +2,7 @@
 
 #include "ScreenSlots.h"
 #include "Shell.h"
+#include "directory/frmDirectory.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "publisher/frmAbout.h"
 #include "publisher/frmHalvena.h"
@@ -66,13 +67,11 @@ void frmYoga::Form_Load()
 void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
 void frmYoga::lblAsanas_Click() { OpenScreen<frmPhotoAsanas>(); }
 void frmYoga::lblArticles_Click() { OpenScreen<frmArticles>(); }
+void frmYoga::lblDirectory_Click() { OpenScreen<frmDirectory>(); }
 void frmYoga::lblTesmara_Click() { OpenScreen<frmTesmara>(); }
 void frmYoga::lblHalvena_Click() { OpenScreen<frmHalvena>(); }
 void frmYoga::lblUpgrades_Click() { OpenScreen<frmUpgrade>(); }
 void frmYoga::lblAbout_Click() { OpenScreen<frmAbout>(); }
 void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
-
-// The screens these links open come with their own sections; until then the links do nothing.
-void frmYoga::lblDirectory_Click() {}
 
 } // namespace vireka
