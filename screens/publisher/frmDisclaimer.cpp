@@ -7,6 +7,9 @@ namespace vireka {
 
 namespace {
 
+constexpr const char *PageOne = "\\Disclaim.rtf";
+constexpr const char *PageTwo = "\\CopyLiab.rtf";
+
 const ControlSpec layout[] = {
     {.name = "mnuNextPage", .kind = ControlKind::Menu, .caption = "NextPage"},
     {.name = "mnuBack", .kind = ControlKind::Menu, .caption = "Back"},

@@ -10,8 +10,6 @@ class frmDisclaimer : public Screen {
     Q_OBJECT
 public:
     static constexpr const ScreenSpec &Spec = screenSpec("frmDisclaimer");
-    static constexpr const char *PageOne = "\\Disclaim.rtf";
-    static constexpr const char *PageTwo = "\\CopyLiab.rtf";
     frmDisclaimer();
 
 private slots:
