@@ -136,8 +136,17 @@ void LabelControl::paintEvent(QPaintEvent *event)
         painter.drawLine(r.bottomLeft(), r.bottomRight());
         painter.drawLine(r.topRight(), r.bottomRight());
     }
-    const QStaticText &text = laidOutText();
     const QRect area = textRect();
+    if (font().underline()) {
+        // Laid-out static text loses the underline under a caption's last glyph (or all of it), so
+        // the few underlined captions are drawn directly.
+        painter.setClipRect(area);
+        painter.setPen(m_fore);
+        painter.setFont(font());
+        painter.drawText(area, textFlags(), m_caption);
+        return;
+    }
+    const QStaticText &text = laidOutText();
     QPoint origin = area.topLeft();
     if (!wraps() && m_alignment != Align::Left) {
         const int room = area.width() - qCeil(text.size().width());
