@@ -89,10 +89,14 @@ private slots:
     {
         QFETCH(QString, name);
         const ScreenClass &type = screenNamed(name);
-        if (type.spec.buttons == TitleButtons::None)
-            QSKIP("no close box");
         OpenScreen<TestKeeper>();
         Screen &screen = type.open();
+        if (type.spec.buttons == TitleButtons::None) {
+            // A window manager may draw a close box all the same: it must not close the screen.
+            QVERIFY(!screen.window()->close());
+            QVERIFY(screen.isLoaded());
+            return;
+        }
         QVERIFY(screen.window()->close());
         QVERIFY(!screen.isLoaded());
         QCOMPARE(type.instance(), &screen);
