@@ -257,6 +257,39 @@ private slots:
         }
     }
 
+    void desktopIcon_data()
+    {
+        QTest::addColumn<int>("pixels");
+        for (int pixels : {16, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QString::number(pixels))) << pixels;
+    }
+
+    void desktopIcon()
+    {
+        // The smiley of the window icon, drawn at each size of the desktop's icon theme.
+        QFETCH(int, pixels);
+        const QString path = contentPath(QStringLiteral("icons/program-%1.png").arg(pixels));
+        QCOMPARE(QImageReader::imageFormat(path), QByteArray("png"));
+        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(img.size(), QSize(pixels, pixels));
+        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(img.pixel(pixels - 1, pixels - 1)), 0);
+        QCOMPARE(img.pixel(pixels / 2, pixels * 3 / 8) & 0xffffff, QRgb(0xffff00));
+        // Drawn at its size, not enlarged from a small one: from the transparent ground to the solid
+        // outline of the face takes at most two pixels at any size.
+        const int row = pixels / 2;
+        int x = 0;
+        while (x < pixels && qAlpha(img.pixel(x, row)) == 0)
+            ++x;
+        int soft = 0;
+        while (x < pixels && qAlpha(img.pixel(x, row)) < 255) {
+            ++soft;
+            ++x;
+        }
+        QVERIFY2(soft <= 2, qPrintable(QStringLiteral("edge %1 pixels wide").arg(soft)));
+        QCOMPARE(img.pixel(x, row) & 0xffffff, QRgb(0));
+    }
+
     void cursorHotSpotIsTheTip()
     {
         // The lead's cursor code puts the hot spot at these pixels; the arrow

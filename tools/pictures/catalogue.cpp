@@ -102,6 +102,10 @@ QList<Entry> build()
     // Program icon and custom cursor.
     add("pictures/program.ico", Format::Icon, 32, 32, [](QSize s) { return programIcon(s.width()); });
     add("pictures/cursor.ico", Format::Icon, 32, 32, [](QSize s) { return cursorArrow(s.width()); });
+    // The program's icon in the desktop's menus, at every size an icon theme holds.
+    for (int pixels : {16, 24, 32, 48, 64, 128, 256})
+        add(QStringLiteral("icons/program-%1.png").arg(pixels), Format::Png, pixels, pixels,
+            [](QSize s) { return programEmblem(s.width()); });
 
     // Main menu: the plough, in black and white.
     {
@@ -273,6 +277,8 @@ QByteArray render(const Entry &entry)
         return encodeBmp24(entry.draw(entry.size));
     case Format::Jpeg:
         return encodeJpeg(entry.draw(entry.size));
+    case Format::Png:
+        return encodePng(entry.draw(entry.size));
     }
     return {};
 }

@@ -12,7 +12,7 @@
 
 namespace pictures {
 
-enum class Format { Bmp8Grey, Bmp8Colour, Bmp24, Jpeg, Icon };
+enum class Format { Bmp8Grey, Bmp8Colour, Bmp24, Jpeg, Icon, Png };
 
 struct Entry {
     QString path;     // relative to the content folder, for example "pictures/frmYoga/Image1.bmp"

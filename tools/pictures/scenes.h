@@ -33,6 +33,8 @@ QTransform postureTransform(QSize size, const Pose &pose, const Setting &setting
 // The program's icon and cursor, for the 16-colour icon format (icons.cpp).
 QImage programIcon(int size);
 QImage cursorArrow(int size);
+// The program's icon for the desktop, in full colour at any size (icons.cpp).
+QImage programEmblem(int size);
 
 // Paintings and the cartoon (paintings.cpp).
 QImage miniatureMeditation(QSize size);
