@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 
 namespace vireka {
@@ -14,7 +15,16 @@ QImage builtInPicture(const char *path)
 {
     if (!path)
         return {};
-    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(path));
+    const QString base = QStringLiteral(":/pictures/") + QString::fromLatin1(path);
+    // On a high-density screen the double-size variant ("Image1@2x.bmp") is drawn instead; the
+    // reader marks it as two pixels to a point, so it takes the base picture's place and size.
+    if (qApp && qApp->devicePixelRatio() > 1) {
+        const qsizetype dot = base.lastIndexOf(QLatin1Char('.'));
+        const QImage dense(base.left(dot) + QStringLiteral("@2x") + base.mid(dot));
+        if (!dense.isNull())
+            return dense;
+    }
+    return QImage(base);
 }
 
 QIcon programIcon()

@@ -46,8 +46,9 @@ private slots:
             }
             QVERIFY(e.draw);
         }
-        // 24 photographs, 36 screen pictures, the two icons and the desktop icon at seven sizes.
-        QCOMPARE(paths.size(), 69);
+        // 24 photographs, 36 screen pictures and their double-size variants, the two icons and the
+        // desktop icon at seven sizes.
+        QCOMPARE(paths.size(), 105);
     }
 
     void everyPostureIsKnownAndFitsItsPicture()

@@ -88,7 +88,8 @@ private slots:
                    {dir.path(), "--only", "frmYoga/,cursor", "--sheet", sheet});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
-        QCOMPARE(filesUnder(dir.path()), QStringList({"pictures/cursor.ico", "pictures/frmYoga/Image1.bmp"}));
+        QCOMPARE(filesUnder(dir.path()), QStringList({"pictures/cursor.ico", "pictures/frmYoga/Image1.bmp",
+                                                      "pictures/frmYoga/Image1@2x.bmp"}));
         const QImage contact(sheet);
         QVERIFY(!contact.isNull());
         QVERIFY(contact.width() >= 340);

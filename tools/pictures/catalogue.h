@@ -19,6 +19,9 @@ struct Entry {
     Format format;
     QSize size;       // for icons the larger image; a 16x16 one is written too
     std::function<QImage(QSize)> draw;
+    // Draws the double-size variant where drawing again at twice the size would not be the same
+    // picture (screenshots of windows, whose texts keep their size); empty: `draw` does.
+    std::function<QImage(QSize)> drawDense;
     // For posture photographs: what is drawn, so that it can be checked.
     QString pose;
     Setting setting;

@@ -55,7 +55,7 @@ QImage programEmblem(int size)
     p.setRenderHint(QPainter::Antialiasing, true);
     const double s = size / 32.0;
     const double outline = std::max(1.0, std::round(s));
-    const double inset = outline / 2 + std::round(0.5 * s);
+    const double inset = outline / 2 + std::max(1.0, std::round(0.5 * s));
     p.setPen(QPen(Qt::black, outline));
     p.setBrush(QColor(255, 255, 0));
     p.drawEllipse(QRectF(inset, inset, size - 2 * inset, size - 2 * inset));

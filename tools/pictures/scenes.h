@@ -37,8 +37,9 @@ QImage cursorArrow(int size);
 QImage programEmblem(int size);
 
 // Paintings and the cartoon (paintings.cpp).
-QImage miniatureMeditation(QSize size);
-QImage devotionalPainting(QSize size);
+// The first two are laid out in pixels; `density` 2 draws their high-density variant.
+QImage miniatureMeditation(QSize size, qreal density = 1);
+QImage devotionalPainting(QSize size, qreal density = 1);
 QImage businessmanTree(QSize size);
 
 // Photographs of places (places.cpp).
