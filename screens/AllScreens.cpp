@@ -1,6 +1,10 @@
 #include "AllScreens.h"
 
 #include "ScreenSlots.h"
+#include "directory/frmCountry.h"
+#include "directory/frmDirectory.h"
+#include "directory/frmSubmit.h"
+#include "directory/frmTradition.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "menu/frmYoga.h"
 #include "study/frmYogaInstructions.h"
@@ -29,6 +33,10 @@ std::span<const ScreenClass> allScreens()
         classOf<frmYoga>(),
         classOf<frmYogaInstructions>(),
         classOf<frmPhotoAsanas>(),
+        classOf<frmDirectory>(),
+        classOf<frmCountry>(),
+        classOf<frmTradition>(),
+        classOf<frmSubmit>(),
     };
     return classes;
 }

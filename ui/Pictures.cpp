@@ -1,6 +1,8 @@
 #include "Pictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPixmap>
 
 namespace vireka {
@@ -15,16 +17,21 @@ QImage builtInPicture(const char *path)
 {
     if (!path)
         return {};
-    const QString base = QStringLiteral(":/pictures/") + QString::fromLatin1(path);
+    // Decoded once: a screen opened again shares the pixels of its first opening.
+    static QHash<QString, QImage> decoded;
+    QString resource = QStringLiteral(":/pictures/") + QString::fromLatin1(path);
     // On a high-density screen the double-size variant ("Image1@2x.bmp") is drawn instead; the
     // reader marks it as two pixels to a point, so it takes the base picture's place and size.
     if (qApp && qApp->devicePixelRatio() > 1) {
-        const qsizetype dot = base.lastIndexOf(QLatin1Char('.'));
-        const QImage dense(base.left(dot) + QStringLiteral("@2x") + base.mid(dot));
-        if (!dense.isNull())
-            return dense;
+        const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+        const QString dense = resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+        if (QFile::exists(dense))
+            resource = dense;
     }
-    return QImage(base);
+    auto found = decoded.constFind(resource);
+    if (found == decoded.cend())
+        found = decoded.insert(resource, QImage(resource));
+    return *found;
 }
 
 QIcon programIcon()
