@@ -2,9 +2,11 @@
 // listings, the featured centres' documents and the header of names that the
 // gallery screens compile in.
 //
-//   vireka-listings DIRECTORY.json OUTDIR [HEADERDIR]
+//   vireka-listings DIRECTORY.json OUTDIR [HEADERDIR [STOREDDIR]]
 //
-// The documents go to OUTDIR, DirectoryNames.h to HEADERDIR (default OUTDIR).
+// The documents go to OUTDIR, DirectoryNames.h to HEADERDIR (default OUTDIR),
+// and the gallery pages' stored texts to STOREDDIR/SCREEN/CONTROL.rtf when
+// STOREDDIR is given.
 // Nothing is written unless the whole data file checks out.
 
 #include "Directory.h"
@@ -14,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTextStream>
 
@@ -36,19 +39,22 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() < 3 || args.size() > 4) {
-        err << "usage: vireka-listings DIRECTORY.json OUTDIR [HEADERDIR]\n";
+    if (args.size() < 3 || args.size() > 5) {
+        err << "usage: vireka-listings DIRECTORY.json OUTDIR [HEADERDIR [STOREDDIR]]\n";
         return 2;
     }
     const QDir outDir(args.at(2));
-    const QDir headerDir(args.size() == 4 ? args.at(3) : args.at(2));
+    const QDir headerDir(args.size() >= 4 ? args.at(3) : args.at(2));
+    const QString storedDir = args.size() == 5 ? args.at(4) : QString();
 
     QMap<QString, QByteArray> documents;
+    QMap<QString, QByteArray> storedTexts;
     QByteArray header;
     try {
         const listings::Directory directory = listings::loadDirectory(args.at(1));
         documents = listings::allDocuments(directory);
         header = listings::namesHeader(directory);
+        storedTexts = listings::allStoredTexts(directory);
     } catch (const std::exception &e) {
         err << "vireka-listings: " << args.at(1) << ": " << e.what() << "\n";
         return 1;
@@ -63,5 +69,12 @@ int main(int argc, char *argv[])
             return 1;
     if (!writeFile(headerDir.filePath(QStringLiteral("DirectoryNames.h")), header, err))
         return 1;
+    if (storedDir.isEmpty())
+        return 0;
+    for (auto it = storedTexts.cbegin(); it != storedTexts.cend(); ++it) {
+        const QString path = QDir(storedDir).filePath(it.key());
+        if (!QDir().mkpath(QFileInfo(path).path()) || !writeFile(path, it.value(), err))
+            return 1;
+    }
     return 0;
 }
