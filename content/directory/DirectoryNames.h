@@ -283,11 +283,11 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "Kundalini and Hatha Yoga classes, videos and other supplies."},
     {12,
-     "Larkfield School of Yoga1",
+     "Larkfield Yoga1",
      "frmZovazir1",
-     "Various Asanas Larkfield School of Yoga 1",
+     "Various Asanas Larkfield Yoga 1",
      "yoga school",
-     "Larkfield School of Yoga",
+     "Larkfield Yoga",
      "",
      "Rowan Teasdale",
      "Director",
@@ -302,14 +302,14 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "office@larkfieldyoga.example",
      "www.larkfieldyoga.example",
      {"Second school: 5 Willowmead Yard, Guildford GU5 5XX, telephone +44 1483 555 0144", ""},
-     "Larkfield School of Yoga Ltd, company no. 05550142 (a fictional number)",
+     "Larkfield Yoga Ltd, company no. 05550142 (a fictional number)",
      "Vinyasa flow classes rooted in traditional Hatha Yoga and informed by modern medical science, teacher training, courses for beginners."},
     {13,
-     "Larkfield School of Yoga2",
+     "Larkfield Yoga2",
      "frmZovazir2",
-     "Various Asanas Larkfield School of Yoga 2",
+     "Various Asanas Larkfield Yoga 2",
      "yoga school",
-     "Larkfield School of Yoga",
+     "Larkfield Yoga",
      "",
      "Rowan Teasdale",
      "Director",
@@ -324,7 +324,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "office@larkfieldyoga.example",
      "www.larkfieldyoga.example",
      {"Second school: 5 Willowmead Yard, Guildford GU5 5XX, telephone +44 1483 555 0144", ""},
-     "Larkfield School of Yoga Ltd, company no. 05550142 (a fictional number)",
+     "Larkfield Yoga Ltd, company no. 05550142 (a fictional number)",
      "Vinyasa flow classes rooted in traditional Hatha Yoga and informed by modern medical science, teacher training, courses for beginners."},
     {14,
      "Unwind After Work: Drop-in Hatha Yoga",
@@ -363,8 +363,8 @@ constexpr const FeaturedListing &featuredForPage(std::string_view page)
 // then " (see Listing)".
 inline constexpr char creditC2[] = "Evert Molenvaart"; // featured listing 5
 inline constexpr char creditC3[] = "Kestrel Kundalini Yoga Center and Dalia Vennart"; // featured listing 11
-inline constexpr char creditC4[] = "Larkfield School of Yoga and Rowan Teasdale"; // featured listing 12
-inline constexpr char creditC5[] = "Larkfield School of Yoga and Imogen Farrant"; // featured listing 12
+inline constexpr char creditC4[] = "Larkfield Yoga and Rowan Teasdale"; // featured listing 12
+inline constexpr char creditC5[] = "Larkfield Yoga and Imogen Farrant"; // featured listing 12
 inline constexpr char creditC6[] = "Crestwald Yoga Centre"; // featured listing 3
 inline constexpr char creditC7[] = "Hollowbrook Yoga Studio and Marta Quennell"; // featured listing 8
 inline constexpr char creditC8[] = "Dunmere Institute of Kriya Yoga and Corwin Ashdale"; // featured listing 4
