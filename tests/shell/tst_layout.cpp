@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 using namespace vireka;
@@ -92,7 +93,22 @@ const ControlSpec commandLayout[] = {
 const ScreenSpec commandSpec{.name = "testCommands", .caption = "Commands", .clientWidth = 4500,
                              .clientHeight = 3000, .mousePointer = PointerCustom};
 
+const ControlSpec storedLayout[] = {
+    {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 0, .width = 3000, .height = 1500,
+     .scrollBars = 2, .stored = "testStored/rtfText.rtf", .tabIndex = 0},
+    {.name = "rtfNone", .kind = ControlKind::DocumentArea, .left = 0, .top = 1500, .width = 3000, .height = 1500,
+     .stored = "testStored/missing.rtf", .tabIndex = 1},
+};
+const ScreenSpec storedSpec{.name = "testStored", .caption = "Stored", .clientWidth = 4500, .clientHeight = 3000,
+                            .setsProgramFolder = true};
+
 } // namespace
+
+class TestStored : public Screen {
+    Q_OBJECT
+public:
+    TestStored() : Screen(storedSpec, storedLayout) {}
+};
 
 class TestCommands : public Screen {
     Q_OBJECT
@@ -295,6 +311,26 @@ private slots:
         QCOMPARE(screen.mousePointer(), PointerDefault);
         QCOMPARE(screen.client()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE((&screen.control<QWidget>("lblLink"))->cursor().shape(), Qt::BitmapCursor); // its own pointer
+    }
+
+    void storedDocumentsShowUntilReplacedAndComeBackOnReopening()
+    {
+        fixture.writeFile("Doc.rtf", rtf("loaded"));
+        TestStored &screen = OpenScreen<TestStored>();
+        QCOMPARE(shown(screen, "rtfText"), QStringLiteral("Stored first text"));
+        QVERIFY(shown(screen, "rtfNone").isEmpty()); // a stored text that is missing shows nothing
+        const QTextCharFormat format = screen.control<DocumentArea>("rtfText").document()->begin().begin().fragment().charFormat();
+        QCOMPARE(format.foreground().color(), QColor(255, 0, 0));
+        QCOMPARE(format.fontWeight(), int(QFont::Bold));
+        LoadDocument(screen.control<DocumentArea>("rtfText"), QStringLiteral("\\Missing.rtf"));
+        QCOMPARE(shown(screen, "rtfText"), QStringLiteral("Stored first text"));
+        ClearDocument(screen.control<DocumentArea>("rtfText"));
+        QVERIFY(shown(screen, "rtfText").isEmpty());
+        LoadDocument(screen.control<DocumentArea>("rtfText"), QStringLiteral("\\Doc.rtf"));
+        QCOMPARE(shown(screen, "rtfText"), QStringLiteral("loaded"));
+        CloseScreen<TestStored>();
+        ShellFixture::restart();
+        QCOMPARE(shown(OpenScreen<TestStored>(), "rtfText"), QStringLiteral("Stored first text"));
     }
 
     void maximisedScreenKeepsControlsAtTheirPlaces()

@@ -1,8 +1,9 @@
 // vireka-listings: turns the directory data file into the country and style
-// listings, the featured centres' documents and the header of names that the
-// gallery screens compile in.
+// listings, the featured centres' documents, the documents that name the
+// publisher (filled from the templates in TEMPLATEDIR) and the header of names
+// and publisher details that the screens compile in.
 //
-//   vireka-listings DIRECTORY.json OUTDIR [HEADERDIR [STOREDDIR]]
+//   vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR [STOREDDIR]]
 //
 // The documents go to OUTDIR, DirectoryNames.h to HEADERDIR (default OUTDIR),
 // and the gallery pages' stored texts to STOREDDIR/SCREEN/CONTROL.rtf when
@@ -12,6 +13,7 @@
 #include "Directory.h"
 #include "Generate.h"
 #include "RtfWriter.h"
+#include "Templates.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,13 +41,13 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() < 3 || args.size() > 5) {
-        err << "usage: vireka-listings DIRECTORY.json OUTDIR [HEADERDIR [STOREDDIR]]\n";
+    if (args.size() < 4 || args.size() > 6) {
+        err << "usage: vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR [STOREDDIR]]\n";
         return 2;
     }
-    const QDir outDir(args.at(2));
-    const QDir headerDir(args.size() >= 4 ? args.at(3) : args.at(2));
-    const QString storedDir = args.size() == 5 ? args.at(4) : QString();
+    const QDir outDir(args.at(3));
+    const QDir headerDir(args.size() >= 5 ? args.at(4) : args.at(3));
+    const QString storedDir = args.size() == 6 ? args.at(5) : QString();
 
     QMap<QString, QByteArray> documents;
     QMap<QString, QByteArray> storedTexts;
@@ -53,6 +55,12 @@ int main(int argc, char *argv[])
     try {
         const listings::Directory directory = listings::loadDirectory(args.at(1));
         documents = listings::allDocuments(directory);
+        const QMap<QString, QByteArray> filled = listings::templateDocuments(directory.publisher, args.at(2));
+        for (auto it = filled.cbegin(); it != filled.cend(); ++it) {
+            if (documents.contains(it.key()))
+                throw listings::DataError(it.key().toStdString() + " is both a template and a listing");
+            documents.insert(it.key(), it.value());
+        }
         header = listings::namesHeader(directory);
         storedTexts = listings::allStoredTexts(directory);
     } catch (const std::exception &e) {

@@ -1,5 +1,8 @@
 #include "RtfBuilder.h"
 
+#include "DocumentBudget.h"
+#include "RtfFontFamilies.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -71,8 +74,27 @@ bool Builder::read(QByteArrayView data)
         default: // binary data is never shown
             break;
         }
+        if (m_cut)
+            return skimToEnd(tokenizer);
     }
     finish(); // truncated: keep what was read, but report the failure
+    return false;
+}
+
+bool Builder::skimToEnd(Tokenizer &tokenizer)
+{
+    // Only the braces matter now: the document must still close to be accepted.
+    std::size_t depth = m_stack.size() + std::size_t(m_uncountedDepth);
+    Token token;
+    while (tokenizer.next(token)) {
+        if (token.type == TokenType::GroupOpen) {
+            ++depth;
+        } else if (token.type == TokenType::GroupClose && --depth == 0) {
+            finish();
+            return true;
+        }
+    }
+    finish();
     return false;
 }
 
@@ -110,7 +132,10 @@ void Builder::finish()
     if (m_stack.empty())
         return;
     refreshFormatsIfNeeded();
-    m_writer.finish(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
+    if (m_cut)
+        m_writer.finishCut(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
+    else
+        m_writer.finish(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
 }
 
 void Builder::handleWord(const Token &token)
@@ -422,6 +447,10 @@ void Builder::emitChar(char16_t c)
 
 void Builder::endParagraph()
 {
+    if (m_writer.blockCount() >= MaxDocumentBlocks) {
+        m_cut = true;
+        return;
+    }
     refreshFormatsIfNeeded();
     m_writer.endParagraph(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
 }
@@ -471,6 +500,7 @@ void Builder::commitFont()
     QString name;
     m_codePages.decoder(entry.codePage ? entry.codePage : m_docCodePage).decode(m_fontName, name);
     entry.name = name.trimmed();
+    entry.family = shownFamily(entry.name, entry.hint);
     const QString lower = entry.name.toLower();
     if (lower.startsWith(u"symbol"))
         entry.encoding = FontEncoding::Symbol;

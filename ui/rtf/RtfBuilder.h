@@ -34,6 +34,7 @@ private:
     GroupState &state() { return m_stack.back(); }
     bool readsText() { return m_uncountedDepth == 0 && state().destination == Destination::Text; }
 
+    bool skimToEnd(Tokenizer &tokenizer);
     void openGroup();
     bool closeGroup(); // true when the outermost group closed
     void handleWord(const Token &token);
@@ -73,6 +74,7 @@ private:
     int m_docCodePage = DefaultCodePage;
     int m_defaultFont = 0;
     bool m_tablesChanged = false;
+    bool m_cut = false; // the paragraph budget is spent: the rest is not built
 
     // Font number and entry of the text last written.
     int m_lastFontNumber = -1;

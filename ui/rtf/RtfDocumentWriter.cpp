@@ -1,5 +1,7 @@
 #include "RtfDocumentWriter.h"
 
+#include "DocumentBudget.h"
+
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -52,11 +54,18 @@ void DocumentWriter::endParagraph(const QTextBlockFormat &block, const QTextChar
     closeBlock(block, mark);
     m_cursor.insertBlock();
     m_blockHasText = false;
+    ++m_blocks;
 }
 
 void DocumentWriter::finish(const QTextBlockFormat &block, const QTextCharFormat &mark)
 {
     closeBlock(block, mark);
+}
+
+void DocumentWriter::finishCut(const QTextBlockFormat &block, const QTextCharFormat &mark)
+{
+    endParagraph(block, mark);
+    writeCutNotice(m_cursor);
 }
 
 } // namespace vireka::rtf

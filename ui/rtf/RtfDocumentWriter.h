@@ -36,6 +36,9 @@ public:
     void endParagraph(const QTextBlockFormat &block, const QTextCharFormat &mark);
     // Formats the last paragraph, which has no paragraph mark of its own.
     void finish(const QTextBlockFormat &block, const QTextCharFormat &mark);
+    // Formats the last paragraph read and adds the notice that the rest was left out.
+    void finishCut(const QTextBlockFormat &block, const QTextCharFormat &mark);
+    int blockCount() const { return m_blocks; }
     void flush();
     // Flushes and forgets the current format, before the formats it may point to go away.
     void releaseFormat()
@@ -52,6 +55,7 @@ private:
     QString m_text;
     const QTextCharFormat *m_format = nullptr;
     bool m_blockHasText = false;
+    int m_blocks = 1;
     bool m_undoWasEnabled;
 };
 

@@ -8,7 +8,24 @@ namespace vireka::rtf {
 
 namespace {
 
+// Qt hashes a list-valued format property by its type (or its length) alone, so formats that differ
+// only in such a list share one hash bucket in the document and every new one is compared with all
+// the others. A plain string copy of the list spreads them.
 constexpr int FamilyHashProperty = QTextFormat::UserProperty + 0x7274;
+constexpr int TabsHashProperty = QTextFormat::UserProperty + 0x7275;
+
+QString tabsKey(const QList<QTextOption::Tab> &tabs)
+{
+    QString key;
+    key.reserve(tabs.size() * 8);
+    for (const QTextOption::Tab &tab : tabs) {
+        key += QString::number(tab.position);
+        key += QChar(u'a' + int(tab.type));
+        if (!tab.delimiter.isNull())
+            key += tab.delimiter;
+    }
+    return key;
+}
 
 } // namespace
 
@@ -43,11 +60,11 @@ QTextCharFormat FormatCache::makeCharFormat(const CharState &state) const
 {
     QTextCharFormat format;
     const auto font = m_tables.fonts.constFind(state.font);
-    if (font != m_tables.fonts.cend() && !font->name.isEmpty()) {
-        format.setFontFamilies(QStringList(font->name));
-        // Qt hashes a string-list property by its type alone, so formats that differ only in the
-        // family would all share one hash bucket in the document; a plain string key spreads them.
-        format.setProperty(FamilyHashProperty, font->name);
+    if (font != m_tables.fonts.cend()) {
+        if (!font->family.isEmpty()) {
+            format.setFontFamilies(QStringList(font->family));
+            format.setProperty(FamilyHashProperty, font->family);
+        }
         if (font->hint != QFont::AnyStyle)
             format.setFontStyleHint(font->hint);
     }
@@ -98,8 +115,10 @@ const QTextBlockFormat &FormatCache::blockFormat(const ParaState &state)
         else
             format.setLineHeight(twipsToPixels(-state.lineSpacing), QTextBlockFormat::FixedHeight);
     }
-    if (!state.tabs.isEmpty())
+    if (!state.tabs.isEmpty()) {
         format.setTabPositions(state.tabs);
+        format.setProperty(TabsHashProperty, tabsKey(state.tabs));
+    }
     m_lastPara = state;
     m_lastBlock = format;
     m_haveBlock = true;

@@ -34,14 +34,8 @@ bool readRtfFile(const QString &path, QTextDocument &doc)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Mapping saves a copy of large files; devices that cannot be mapped are read instead.
-    if (const qint64 size = file.size(); size > 0) {
-        if (uchar *mapped = file.map(0, size)) {
-            const bool ok = readRtf(QByteArrayView(mapped, qsizetype(size)), doc);
-            file.unmap(mapped);
-            return ok;
-        }
-    }
+    // Read, not mapped: a mapped file that another program shortens meanwhile kills the process
+    // with a bus error, which no error handling catches.
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;

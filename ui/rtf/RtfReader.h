@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentBudget.h"
+
 #include <QByteArrayView>
 #include <QString>
 

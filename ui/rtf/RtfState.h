@@ -81,7 +81,8 @@ enum class FontEncoding : unsigned char {
 };
 
 struct FontEntry {
-    QString name;
+    QString name;   // as the font table gives it
+    QString family; // what the text is shown in; empty: the area's font
     QFont::StyleHint hint = QFont::AnyStyle;
     int codePage = 0; // 0: the document's
     FontEncoding encoding = FontEncoding::CodePage;

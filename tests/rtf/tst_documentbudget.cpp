@@ -1,0 +1,168 @@
+#include "DocumentArea.h"
+#include "rtf/RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace vireka;
+
+namespace {
+
+// The text width of the narrowest document area, the one where documents grow tallest.
+constexpr qreal AreaWidth = 229;
+
+QByteArray repeated(const QByteArray &unit, int count)
+{
+    QByteArray out;
+    out.reserve(unit.size() * count);
+    for (int i = 0; i < count; ++i)
+        out += unit;
+    return out;
+}
+
+// Lays the document out as an area does; a document past what the layout finishes never returns.
+qreal laidOutHeight(QTextDocument &doc)
+{
+    doc.setTextWidth(AreaWidth);
+    return doc.documentLayout()->documentSize().height();
+}
+
+bool endsWithNotice(const QTextDocument &doc) { return doc.lastBlock().text() == cutNotice(); }
+
+// The text stays within the budget; a few lines of notice may follow it.
+constexpr qreal ShownHeightLimit = MaxDocumentHeight + 1000;
+
+} // namespace
+
+class TestDocumentBudget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tallDocumentsFitTheLayout_data();
+    void tallDocumentsFitTheLayout();
+    void heightBudgetEdge_data();
+    void heightBudgetEdge();
+    void paragraphBudgetEdge_data();
+    void paragraphBudgetEdge();
+    void areaShowsWhatFits();
+};
+
+void TestDocumentBudget::tallDocumentsFitTheLayout_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<int>("blocks"); // after fitting; 0: not checked
+
+    const QByteArray wide = "{\\rtf1\\sb31680\\sa31680\\sl-31680 ";
+    QTest::newRow("wide spacing, 2,100 paragraphs") << wide + repeated("\\par ", 2100) + "}" << true << 0;
+    QTest::newRow("wide spacing, 300 paragraphs") << wide + repeated("\\par ", 300) + "}" << false << 301;
+    QTest::newRow("spacing alone too tall: scaled, all kept")
+        << "{\\rtf1\\sb31680\\sa31680 " + repeated("x\\par ", 3000) + "}" << false << 3001;
+    QTest::newRow("500,000 short paragraphs")
+        << "{\\rtf1 " + repeated("ab\\par ", 500000) + "}" << true << MaxDocumentBlocks + 1;
+    QTest::newRow("one paragraph of 100,000 large words")
+        << "{\\rtf1\\fs200 " + repeated("word ", 100000) + "}" << true << 2;
+    QTest::newRow("ordinary document") << "{\\rtf1 " + repeated("A short paragraph.\\par ", 200) + "}" << false
+                                       << 201;
+}
+
+void TestDocumentBudget::tallDocumentsFitTheLayout()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(bool, cut);
+    QFETCH(int, blocks);
+    QTextDocument doc;
+    QVERIFY(readRtf(rtf, doc));
+    fitDocumentHeight(doc, AreaWidth);
+    QCOMPARE(endsWithNotice(doc), cut);
+    if (blocks)
+        QCOMPARE(doc.blockCount(), blocks);
+    QVERIFY(laidOutHeight(doc) <= ShownHeightLimit);
+}
+
+void TestDocumentBudget::heightBudgetEdge_data()
+{
+    // Paragraphs of one line exactly 100 pixels tall (\sl-1500), so the budget's edge is known.
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<bool>("cut");
+    const int fit = int((MaxDocumentHeight - 2 * QTextDocument().documentMargin()) / 100);
+    QTest::newRow("exactly filled") << fit << fit << false;
+    QTest::newRow("one line more") << fit + 1 << fit << true;
+}
+
+void TestDocumentBudget::heightBudgetEdge()
+{
+    QFETCH(int, paragraphs);
+    QFETCH(int, kept);
+    QFETCH(bool, cut);
+    QTextDocument doc;
+    QVERIFY(readRtf("{\\rtf1\\sl-1500 " + repeated("x\\par ", paragraphs - 1) + "x}", doc));
+    fitDocumentHeight(doc, AreaWidth);
+    QCOMPARE(endsWithNotice(doc), cut);
+    QCOMPARE(doc.blockCount(), cut ? kept + 1 : kept);
+    QCOMPARE(doc.findBlockByNumber(kept - 1).text(), "x");
+    QVERIFY(laidOutHeight(doc) <= ShownHeightLimit);
+}
+
+void TestDocumentBudget::paragraphBudgetEdge_data()
+{
+    QTest::addColumn<int>("marks");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<int>("blocks");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("last paragraph that is built") << MaxDocumentBlocks - 1 << true << MaxDocumentBlocks << false;
+    QTest::newRow("one paragraph more") << MaxDocumentBlocks << true << MaxDocumentBlocks + 1 << true;
+    QTest::newRow("cut, then never closed") << MaxDocumentBlocks + 10 << false << MaxDocumentBlocks + 1 << true;
+}
+
+void TestDocumentBudget::paragraphBudgetEdge()
+{
+    QFETCH(int, marks);
+    QFETCH(bool, closed);
+    QFETCH(int, blocks);
+    QFETCH(bool, cut);
+    // Braces after the cut still count: the document is accepted only when its outer group closes.
+    const QByteArray rtf = "{\\rtf1 " + repeated("p\\par ", marks) + "{\\b {x}}" + (closed ? "}" : "");
+    QTextDocument doc;
+    QCOMPARE(readRtf(rtf, doc), closed);
+    QCOMPARE(doc.blockCount(), blocks);
+    QCOMPARE(endsWithNotice(doc), cut);
+    QCOMPARE(doc.lastBlock().previous().text(), "p");
+}
+
+void TestDocumentBudget::areaShowsWhatFits()
+{
+    // The document that froze the program in place of the definitions, in the narrowest area.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile file(folder.filePath("YogaDef.rtf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\sb31680\\sa31680\\sl-31680 " + repeated("\\par ", 2100) + "}");
+    file.close();
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+
+    QWidget window;
+    DocumentArea area(&window);
+    area.setGeometry(0, 0, 249, 241);
+    window.show();
+    LoadDocument(area, QStringLiteral("\\YogaDef.rtf"));
+    QDir::setCurrent(previous);
+
+    QTextDocument *doc = area.document();
+    QVERIFY(endsWithNotice(*doc));
+    QVERIFY(doc->documentLayout()->documentSize().height() <= ShownHeightLimit);
+    QVERIFY(area.verticalScrollBar()->maximum() > 0);
+}
+
+QTEST_MAIN(TestDocumentBudget)
+#include "tst_documentbudget.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QTextCursor;
+class QTextDocument;
+
+namespace vireka {
+
+// Qt's text layout (6.4) never finishes a document taller than 2^23 pixels: past that height its
+// page logic keeps starting a new page at the same place. A document an area shows therefore stays
+// well under it, whatever the file holds: its text within MaxDocumentHeight, and the notice of a cut
+// below that.
+constexpr qreal LayoutHeightLimit = 8388607; // INT_MAX / 256, the layout's largest position
+constexpr qreal MaxDocumentHeight = 4000000;
+// Paragraphs beyond this are not even built: they could not be shown, and each costs time and memory.
+constexpr int MaxDocumentBlocks = 100000;
+
+// The last paragraph of a document that was cut short.
+QString cutNotice();
+// Writes the notice as a paragraph of its own at `cursor`, which must stand at the start of an
+// empty paragraph.
+void writeCutNotice(QTextCursor &cursor);
+
+// Makes `doc` fit MaxDocumentHeight (and the notice) when laid out at `width` pixels (its text width, document
+// margins included). Paragraph spacing is scaled down first; if the text alone is still too tall,
+// the document ends at the last line that fits, followed by the notice. A document that fits is
+// left alone; one far from the limit costs a single pass over its paragraphs.
+void fitDocumentHeight(QTextDocument &doc, qreal width);
+
+} // namespace vireka
