@@ -303,18 +303,18 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "Radja Yoga courses in Spanish and English, initiation, meditation evenings, books and other supplies."},
     {11,
-     "Kestrel Kundalini Yoga Center",
+     "Kestrel Kundalini Center",
      "frmKundaliniPose",
      "Kundalini Pose",
      "Kundalini yoga centre",
-     "Kestrel Kundalini Yoga Center",
+     "Kestrel Kundalini Center",
      "",
      "Dalia Vennart",
      "Director",
      "",
      "",
      "Kundalini, Hatha-Traditional",
-     {"Suite 5, 5550 Madrona Lantern Way", "Seattle, WA 98555", ""},
+     {"5550 Madrona Lantern Way", "Seattle, WA 98555", ""},
      "USA",
      "+1 206 555 0147",
      "",
@@ -404,7 +404,7 @@ constexpr const FeaturedListing &featuredForPage(std::string_view page)
 // Name parts of the asana photo credits: "Photo courtesy of ", the part,
 // then " (see Listing)".
 inline constexpr char creditC2[] = "Evert Molenvaart"; // featured listing 5
-inline constexpr char creditC3[] = "Kestrel Kundalini Yoga Center and Dalia Vennart"; // featured listing 11
+inline constexpr char creditC3[] = "Kestrel Kundalini Center and Dalia Vennart"; // featured listing 11
 inline constexpr char creditC4[] = "Larkfield Yoga and Rowan Teasdale"; // featured listing 12
 inline constexpr char creditC5[] = "Larkfield Yoga and Imogen Farrant"; // featured listing 12
 inline constexpr char creditC6[] = "Crestwald Yoga Centre"; // featured listing 3
