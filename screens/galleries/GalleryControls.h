@@ -1,12 +1,14 @@
 #pragma once
 
+#include "DocumentArea.h"
 #include "LayoutTable.h"
 #include "Palette.h"
+#include "Screen.h"
 
 #include <string_view>
 
 // Controls that the gallery pages share: the photo pages' Close button and captions, the featured
-// centres' portrait and text box.
+// centres' portrait, text box and document.
 namespace vireka::gallery {
 
 // The Close button of an asana photo page: bold, the only way to close a page without a title bar.
@@ -47,6 +49,14 @@ constexpr ControlSpec portrait(const char *picture, int left, int top, int width
     ControlSpec image = photo("Image1", picture, left, top, width, height);
     image.borderStyle = border ? 1 : 0;
     return image;
+}
+
+// A featured centre's document replaces the page's stored text when the page loads; a missing or
+// broken file leaves the stored text. The page does not make the program folder current itself: the
+// photo listings browser that opens it has done so.
+inline void loadCentreDocument(Screen &page, const char *area, const char *file)
+{
+    LoadDocument(page.control<DocumentArea>(area), QString::fromLatin1(file));
 }
 
 // " Photos courtesy of " (with its leading space) and a school's name, joined while compiling, so that

@@ -1,6 +1,5 @@
 #include "frmCentre1.h"
 
-#include "DocumentArea.h"
 #include "GalleryControls.h"
 #include "ScreenSlots.h"
 
@@ -24,9 +23,7 @@ const ControlSpec layout[] = {
 
 frmCentre1::frmCentre1() : Screen(Spec, layout) {}
 
-// The page's document replaces the stored text when it loads; the folder is the one the photo listings
-// made current.
-void frmCentre1::Form_Load() { LoadDocument(control<DocumentArea>("rtfCentre1"), QStringLiteral("\\Centre1.rtf")); }
+void frmCentre1::Form_Load() { loadCentreDocument(*this, "rtfCentre1", "\\Centre1.rtf"); }
 
 void frmCentre1::lblExit_Click() { CloseScreen<frmCentre1>(); }
 

@@ -1,6 +1,5 @@
 #include "frmCentre2.h"
 
-#include "DocumentArea.h"
 #include "GalleryControls.h"
 #include "ScreenSlots.h"
 
@@ -47,9 +46,7 @@ const ControlSpec layout[] = {
 
 frmCentre2::frmCentre2() : Screen(Spec, layout) {}
 
-// The page's document replaces the stored text when it loads; the folder is the one the photo listings
-// made current.
-void frmCentre2::Form_Load() { LoadDocument(control<DocumentArea>("rtfCentre2"), QStringLiteral("\\Centre2.rtf")); }
+void frmCentre2::Form_Load() { loadCentreDocument(*this, "rtfCentre2", "\\Centre2.rtf"); }
 
 void frmCentre2::lblExit_Click() { CloseScreen<frmCentre2>(); }
 

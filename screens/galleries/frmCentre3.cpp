@@ -1,6 +1,5 @@
 #include "frmCentre3.h"
 
-#include "DocumentArea.h"
 #include "GalleryControls.h"
 
 namespace vireka {
@@ -19,8 +18,6 @@ const ControlSpec layout[] = {
 
 frmCentre3::frmCentre3() : Screen(Spec, layout) {}
 
-// The page's document replaces the stored text when it loads; the folder is the one the photo listings
-// made current.
-void frmCentre3::Form_Load() { LoadDocument(control<DocumentArea>("rtfCentre3"), QStringLiteral("\\Centre3.rtf")); }
+void frmCentre3::Form_Load() { loadCentreDocument(*this, "rtfCentre3", "\\Centre3.rtf"); }
 
 } // namespace vireka

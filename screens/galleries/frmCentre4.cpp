@@ -1,6 +1,5 @@
 #include "frmCentre4.h"
 
-#include "DocumentArea.h"
 #include "GalleryControls.h"
 
 namespace vireka {
@@ -19,8 +18,6 @@ const ControlSpec layout[] = {
 
 frmCentre4::frmCentre4() : Screen(Spec, layout) {}
 
-// The page's document replaces the stored text when it loads; the folder is the one the photo listings
-// made current.
-void frmCentre4::Form_Load() { LoadDocument(control<DocumentArea>("rtfCentre4"), QStringLiteral("\\Centre4.rtf")); }
+void frmCentre4::Form_Load() { loadCentreDocument(*this, "rtfCentre4", "\\Centre4.rtf"); }
 
 } // namespace vireka

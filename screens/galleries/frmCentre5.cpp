@@ -1,6 +1,5 @@
 #include "frmCentre5.h"
 
-#include "DocumentArea.h"
 #include "GalleryControls.h"
 
 namespace vireka {
@@ -19,8 +18,6 @@ const ControlSpec layout[] = {
 
 frmCentre5::frmCentre5() : Screen(Spec, layout) {}
 
-// The page's document replaces the stored text when it loads; the folder is the one the photo listings
-// made current.
-void frmCentre5::Form_Load() { LoadDocument(control<DocumentArea>("rftCentre5"), QStringLiteral("\\Centre5.rtf")); }
+void frmCentre5::Form_Load() { loadCentreDocument(*this, "rftCentre5", "\\Centre5.rtf"); }
 
 } // namespace vireka

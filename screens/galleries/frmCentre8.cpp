@@ -6,7 +6,6 @@ namespace vireka {
 
 namespace {
 
-using namespace colours;
 using namespace gallery;
 
 const ControlSpec layout[] = {
