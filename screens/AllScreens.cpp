@@ -1,6 +1,10 @@
 #include "AllScreens.h"
 
 #include "ScreenSlots.h"
+#include "directory/frmCountry.h"
+#include "directory/frmDirectory.h"
+#include "directory/frmSubmit.h"
+#include "directory/frmTradition.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "galleries/frmCentre1.h"
 #include "galleries/frmCentre2.h"
@@ -59,6 +63,10 @@ std::span<const ScreenClass> allScreens()
         classOf<frmCentre7>(),
         classOf<frmCentre8>(),
         classOf<frmCentre9>(),
+        classOf<frmDirectory>(),
+        classOf<frmCountry>(),
+        classOf<frmTradition>(),
+        classOf<frmSubmit>(),
     };
     return classes;
 }

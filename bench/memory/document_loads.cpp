@@ -3,6 +3,7 @@
 // document at a time, so the size after 100 loads should be where 2 left it.
 
 #include "Application.h"
+#include "ResidentSize.h"
 #include "DocumentArea.h"
 #include "LabelControl.h"
 #include "ScreenSlots.h"
@@ -15,20 +16,9 @@
 #include <QTextStream>
 
 using namespace vireka;
+using vireka::bench::residentKb;
 
 namespace {
-
-// The resident set size of this process, in kB.
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 QByteArray twoMegabyteDocument()
 {

@@ -2,6 +2,7 @@
 
 #include "ScreenSlots.h"
 #include "Shell.h"
+#include "directory/frmDirectory.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "study/frmYogaInstructions.h"
 
@@ -64,7 +65,7 @@ void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 // The screens these links open come with their own sections; until then the links do nothing.
 void frmYoga::lblArticles_Click() {}
-void frmYoga::lblDirectory_Click() {}
+void frmYoga::lblDirectory_Click() { OpenScreen<frmDirectory>(); }
 void frmYoga::lblTesmara_Click() {}
 void frmYoga::lblHalvena_Click() {}
 void frmYoga::lblUpgrades_Click() {}

@@ -83,7 +83,7 @@ template <class S>
 S &openActive()
 {
     S &screen = OpenScreen<S>();
-    if (!QTest::qWaitForWindowActive(screen.window()))
+    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
         qWarning("the window did not become active");
     return screen;
 }

@@ -144,7 +144,7 @@ private slots:
     void linksOfScreensNotYetBuiltDoNothing()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
-        for (const char *link : {"lblArticles", "lblDirectory", "lblTesmara", "lblHalvena", "lblUpgrades", "lblAbout"})
+        for (const char *link : {"lblArticles", "lblTesmara", "lblHalvena", "lblUpgrades", "lblAbout"})
             click(menu, link);
         QCOMPARE(shell::loadedScreenCount(), 1);
         QVERIFY(fixture.messages.isEmpty());
