@@ -22,6 +22,14 @@
 #include "galleries/frmZovazir2.h"
 #include "galleries/zavOdudo.h"
 #include "menu/frmYoga.h"
+#include "publisher/frmAbout.h"
+#include "publisher/frmDisclaimer.h"
+#include "publisher/frmHalvena.h"
+#include "publisher/frmHalvenaScreen.h"
+#include "publisher/frmHerbsScreen.h"
+#include "publisher/frmUpgrade.h"
+#include "study/frmArticles.h"
+#include "study/frmTesmara.h"
 #include "study/frmYogaInstructions.h"
 
 #include <vector>
@@ -63,6 +71,14 @@ std::span<const ScreenClass> allScreens()
         classOf<frmCentre7>(),
         classOf<frmCentre8>(),
         classOf<frmCentre9>(),
+        classOf<frmArticles>(),
+        classOf<frmTesmara>(),
+        classOf<frmAbout>(),
+        classOf<frmDisclaimer>(),
+        classOf<frmUpgrade>(),
+        classOf<frmHalvena>(),
+        classOf<frmHalvenaScreen>(),
+        classOf<frmHerbsScreen>(),
         classOf<frmDirectory>(),
         classOf<frmCountry>(),
         classOf<frmTradition>(),
