@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QTextOption>
 
 #include <memory>
 
@@ -29,10 +28,6 @@ QTextDocument *DocumentArea::newDocument()
     auto *document = new QTextDocument();
     document->setUndoRedoEnabled(false);
     document->setDefaultFont(font());
-    // A word wider than the area, such as a long e-mail address, breaks rather than being cut off.
-    QTextOption option = document->defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document->setDefaultTextOption(option);
     return document;
 }
 
