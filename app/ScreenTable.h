@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DirectoryNames.h"
 #include "LayoutTable.h"
 #include "Palette.h"
 
@@ -38,8 +39,13 @@ using namespace colours;
 constexpr auto Ends = EscapeRule::EndsProgram;
 constexpr auto NoButtons = TitleButtons::None;
 
-// Captions left empty here name an outside school or centre; those screens take theirs from the
-// directory data.
+// A caption that names an outside school or centre: the one the directory data gives the page, so
+// that it names whom the photo listings name.
+consteval const char *listedCaption(std::string_view page)
+{
+    return directory::featuredForPage(page).caption;
+}
+
 inline constexpr ScreenSpec screens[] = {
     {.name = "frmYoga", .caption = "  VIREKA: A FREEWARE PROGRAM FROM MORVANE ZUVOVURODA", .clientWidth = 9480,
      .clientHeight = 6390, .backColor = Black, .maximised = true, .programIcon = true, .escape = Ends,
@@ -56,9 +62,11 @@ inline constexpr ScreenSpec screens[] = {
     {.name = "frmSirsasana", .caption = "Sirsasana - Headstand - Kopfstand", .clientWidth = 6750,
      .clientHeight = 4935, .backColor = Black, .buttons = NoButtons, .escape = Ends, .setsProgramFolder = true,
      .closedBy = "cmdClose"},
-    {.name = "frmZovazir1", .caption = "", .clientWidth = 9480, .clientHeight = 4530, .backColor = White,
+    {.name = "frmZovazir1", .caption = listedCaption("frmZovazir1"),
+     .clientWidth = 9480, .clientHeight = 4530, .backColor = White,
      .buttons = NoButtons, .escape = Ends, .setsProgramFolder = true, .closedBy = "cmdClose"},
-    {.name = "frmZovazir2", .caption = "", .clientWidth = 5955, .clientHeight = 5880, .backColor = LightGrey,
+    {.name = "frmZovazir2", .caption = listedCaption("frmZovazir2"),
+     .clientWidth = 5955, .clientHeight = 5880, .backColor = LightGrey,
      .buttons = NoButtons, .escape = Ends, .setsProgramFolder = true, .closedBy = "cmdClose"},
     {.name = "zavOdudo", .caption = "Basic Asanas", .clientWidth = 6750, .clientHeight = 4470, .backColor = White,
      .buttons = NoButtons, .escape = Ends, .setsProgramFolder = true, .closedBy = "cmdClose"},
@@ -93,15 +101,24 @@ inline constexpr ScreenSpec screens[] = {
      .clientTop = 720, .programIcon = true, .escape = Ends, .closedBy = "mnuClose"},
     {.name = "frmPhotoListings", .caption = "Photo Listings", .clientWidth = 4080, .clientHeight = 3660,
      .backColor = Black, .programIcon = true, .escape = Ends, .setsProgramFolder = true, .closedBy = "lblExit"},
-    {.name = "frmCentre1", .clientWidth = 4440, .clientHeight = 5055, .backColor = Black, .closedBy = "lblExit"},
-    {.name = "frmCentre2", .clientWidth = 8130, .clientHeight = 5430, .backColor = Olive, .closedBy = "lblExit"},
-    {.name = "frmCentre3", .clientWidth = 6390, .clientHeight = 2895, .backColor = Grey},
-    {.name = "frmCentre4", .clientWidth = 6435, .clientHeight = 2490, .backColor = DarkGrey},
-    {.name = "frmCentre5", .clientWidth = 6555, .clientHeight = 2760, .backColor = Grey},
-    {.name = "frmCentre6", .clientWidth = 7485, .clientHeight = 3165, .backColor = White},
-    {.name = "frmCentre7", .clientWidth = 7620, .clientHeight = 3090, .backColor = DarkGrey},
-    {.name = "frmCentre8", .clientWidth = 7680, .clientHeight = 3195, .backColor = White},
-    {.name = "frmCentre9", .clientWidth = 6705, .clientHeight = 2505, .backColor = Black},
+    {.name = "frmCentre1", .caption = listedCaption("frmCentre1"),
+     .clientWidth = 4440, .clientHeight = 5055, .backColor = Black, .closedBy = "lblExit"},
+    {.name = "frmCentre2", .caption = listedCaption("frmCentre2"),
+     .clientWidth = 8130, .clientHeight = 5430, .backColor = Olive, .closedBy = "lblExit"},
+    {.name = "frmCentre3", .caption = listedCaption("frmCentre3"),
+     .clientWidth = 6390, .clientHeight = 2895, .backColor = Grey},
+    {.name = "frmCentre4", .caption = listedCaption("frmCentre4"),
+     .clientWidth = 6435, .clientHeight = 2490, .backColor = DarkGrey},
+    {.name = "frmCentre5", .caption = listedCaption("frmCentre5"),
+     .clientWidth = 6555, .clientHeight = 2760, .backColor = Grey},
+    {.name = "frmCentre6", .caption = listedCaption("frmCentre6"),
+     .clientWidth = 7485, .clientHeight = 3165, .backColor = White},
+    {.name = "frmCentre7", .caption = listedCaption("frmCentre7"),
+     .clientWidth = 7620, .clientHeight = 3090, .backColor = DarkGrey},
+    {.name = "frmCentre8", .caption = listedCaption("frmCentre8"),
+     .clientWidth = 7680, .clientHeight = 3195, .backColor = White},
+    {.name = "frmCentre9", .caption = listedCaption("frmCentre9"),
+     .clientWidth = 6705, .clientHeight = 2505, .backColor = Black},
 };
 
 } // namespace detail

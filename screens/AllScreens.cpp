@@ -6,6 +6,21 @@
 #include "directory/frmSubmit.h"
 #include "directory/frmTradition.h"
 #include "galleries/frmPhotoAsanas.h"
+#include "galleries/frmCentre1.h"
+#include "galleries/frmCentre2.h"
+#include "galleries/frmCentre3.h"
+#include "galleries/frmCentre4.h"
+#include "galleries/frmCentre5.h"
+#include "galleries/frmCentre6.h"
+#include "galleries/frmCentre7.h"
+#include "galleries/frmCentre8.h"
+#include "galleries/frmCentre9.h"
+#include "galleries/frmKundaliniPose.h"
+#include "galleries/frmPhotoListings.h"
+#include "galleries/frmSirsasana.h"
+#include "galleries/frmZovazir1.h"
+#include "galleries/frmZovazir2.h"
+#include "galleries/zavOdudo.h"
 #include "menu/frmYoga.h"
 #include "publisher/frmAbout.h"
 #include "publisher/frmDisclaimer.h"
@@ -41,6 +56,21 @@ std::span<const ScreenClass> allScreens()
         classOf<frmYoga>(),
         classOf<frmYogaInstructions>(),
         classOf<frmPhotoAsanas>(),
+        classOf<frmPhotoListings>(),
+        classOf<frmKundaliniPose>(),
+        classOf<frmSirsasana>(),
+        classOf<frmZovazir1>(),
+        classOf<frmZovazir2>(),
+        classOf<zavOdudo>(),
+        classOf<frmCentre1>(),
+        classOf<frmCentre2>(),
+        classOf<frmCentre3>(),
+        classOf<frmCentre4>(),
+        classOf<frmCentre5>(),
+        classOf<frmCentre6>(),
+        classOf<frmCentre7>(),
+        classOf<frmCentre8>(),
+        classOf<frmCentre9>(),
         classOf<frmArticles>(),
         classOf<frmTesmara>(),
         classOf<frmAbout>(),

@@ -4,6 +4,7 @@
 #include "SunkenEdge.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -32,6 +33,16 @@ void ListBoxControl::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void ListBoxControl::mousePressEvent(QMouseEvent *event)
+{
+    const QListWidgetItem *chosen = selectedItems().value(0);
+    QListWidget::mousePressEvent(event);
+    // A press on another entry changes the selection, which is a Click already.
+    if (chosen && event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) == chosen &&
+        chosen->isSelected())
+        emit clicked();
 }
 
 } // namespace vireka

@@ -4,7 +4,8 @@
 
 namespace vireka {
 
-// A single-choice list. Every change of the chosen entry, by mouse or keyboard, is a Click. A fresh
+// A single-choice list. Every change of the chosen entry, by mouse or keyboard, is a Click, and so is
+// a mouse click on the entry already chosen (a user who clicks it again means it again). A fresh
 // list has no entry chosen, and the first arrow or page key chooses the first entry rather than
 // moving past it.
 class ListBoxControl : public QListWidget {
@@ -17,6 +18,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 };
 
 } // namespace vireka

@@ -303,18 +303,18 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "Radja Yoga courses in Spanish and English, initiation, meditation evenings, books and other supplies."},
     {11,
-     "Kestrel Kundalini Yoga Center",
+     "Kestrel Kundalini Center",
      "frmKundaliniPose",
      "Kundalini Pose",
      "Kundalini yoga centre",
-     "Kestrel Kundalini Yoga Center",
+     "Kestrel Kundalini Center",
      "",
      "Dalia Vennart",
      "Director",
      "",
      "",
      "Kundalini, Hatha-Traditional",
-     {"Suite 5, 5550 Madrona Lantern Way", "Seattle, WA 98555", ""},
+     {"5550 Madrona Lantern Way", "Seattle, WA 98555", ""},
      "USA",
      "+1 206 555 0147",
      "",
@@ -325,11 +325,11 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "Kundalini and Hatha Yoga classes, videos and other supplies."},
     {12,
-     "Larkfield School of Yoga1",
+     "Larkfield Yoga1",
      "frmZovazir1",
-     "Various Asanas Larkfield School of Yoga 1",
+     "Various Asanas Larkfield Yoga 1",
      "yoga school",
-     "Larkfield School of Yoga",
+     "Larkfield Yoga",
      "",
      "Rowan Teasdale",
      "Director",
@@ -347,11 +347,11 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "Vinyasa flow classes rooted in traditional Hatha Yoga and informed by modern medical science, teacher training, courses for beginners."},
     {13,
-     "Larkfield School of Yoga2",
+     "Larkfield Yoga2",
      "frmZovazir2",
-     "Various Asanas Larkfield School of Yoga 2",
+     "Various Asanas Larkfield Yoga 2",
      "yoga school",
-     "Larkfield School of Yoga",
+     "Larkfield Yoga",
      "",
      "Rowan Teasdale",
      "Director",
@@ -404,9 +404,9 @@ constexpr const FeaturedListing &featuredForPage(std::string_view page)
 // Name parts of the asana photo credits: "Photo courtesy of ", the part,
 // then " (see Listing)".
 inline constexpr char creditC2[] = "Evert Molenvaart"; // featured listing 5
-inline constexpr char creditC3[] = "Kestrel Kundalini Yoga Center and Dalia Vennart"; // featured listing 11
-inline constexpr char creditC4[] = "Larkfield School of Yoga and Rowan Teasdale"; // featured listing 12
-inline constexpr char creditC5[] = "Larkfield School of Yoga and Imogen Farrant"; // featured listing 12
+inline constexpr char creditC3[] = "Kestrel Kundalini Center and Dalia Vennart"; // featured listing 11
+inline constexpr char creditC4[] = "Larkfield Yoga and Rowan Teasdale"; // featured listing 12
+inline constexpr char creditC5[] = "Larkfield Yoga and Imogen Farrant"; // featured listing 12
 inline constexpr char creditC6[] = "Crestwald Yoga Centre"; // featured listing 3
 inline constexpr char creditC7[] = "Hollowbrook Yoga Studio and Marta Quennell"; // featured listing 8
 inline constexpr char creditC8[] = "Dunmere Institute of Kriya Yoga and Corwin Ashdale"; // featured listing 4

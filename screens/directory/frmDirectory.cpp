@@ -4,6 +4,7 @@
 #include "directory/frmCountry.h"
 #include "directory/frmSubmit.h"
 #include "directory/frmTradition.h"
+#include "galleries/frmPhotoListings.h"
 
 namespace vireka {
 
@@ -42,9 +43,12 @@ void frmDirectory::lblCountry_Click() { OpenScreen<frmCountry>(); }
 void frmDirectory::lblSubmit_Click() { OpenScreen<frmSubmit>(); }
 void frmDirectory::lblExit_Click() { CloseScreen<frmDirectory>(); }
 
-// PHOTO hands the hub over to the photo listings browser, which comes with the galleries; until it
-// is part of the program the link does nothing.
-void frmDirectory::lblPhoto_Click() {}
+// PHOTO hands the hub over to the photo listings browser.
+void frmDirectory::lblPhoto_Click()
+{
+    OpenScreen<frmPhotoListings>();
+    CloseScreen<frmDirectory>();
+}
 
 void frmDirectory::Form_MouseMove() { resetPointer(); }
 void frmDirectory::Image1_MouseMove() { resetPointer(); }

@@ -192,6 +192,7 @@ private slots:
     void storedTextsNamePublisherOnlyAsTheRecordGivesIt();
     void featuredListingsAsTheScreensUseThem();
     void committedFilesMatchTheTool();
+    void storedTextsMatchTheToolAndTheData();
     void toolRefusesWhatCouldBeReal_data();
     void toolRefusesWhatCouldBeReal();
 };
@@ -661,6 +662,44 @@ void TestDirectory::committedFilesMatchTheTool()
     QVERIFY(tool.waitForFinished(60000));
     for (const QString &name : expected)
         QCOMPARE(bytes(again.filePath(name)), bytes(out.filePath(name)));
+}
+
+// The gallery pages' stored texts come from the tool too, and every address and
+// number in them is one of the data file's, which the tool has checked.
+void TestDirectory::storedTextsMatchTheToolAndTheData()
+{
+    QTemporaryDir out, header, stored;
+    QProcess tool;
+    tool.start(QStringLiteral(VIREKA_LISTINGS_TOOL),
+               {kDataFile, kTemplates, out.path(), header.path(), stored.path()});
+    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0,
+             tool.readAllStandardError().constData());
+
+    QFile dataFile(kDataFile);
+    QVERIFY(dataFile.open(QIODevice::ReadOnly));
+    const QString dataText = QString::fromUtf8(dataFile.readAll());
+    static const QRegularExpression contact(QStringLiteral(
+        "[A-Za-z0-9._%+-]+@[A-Za-z0-9.-]+[A-Za-z0-9]|www\\.[A-Za-z0-9.-]+[A-Za-z0-9]|\\+[0-9][0-9 ]+[0-9]"));
+    QDirIterator files(stored.path(), {"*.rtf"}, QDir::Files, QDirIterator::Subdirectories);
+    int count = 0;
+    while (files.hasNext()) {
+        const QString generated = files.next();
+        const QString name = QDir(stored.path()).relativeFilePath(generated);
+        QFile committed(kContent + QStringLiteral("/stored/") + name), fresh(generated);
+        QVERIFY(committed.open(QIODevice::ReadOnly) && fresh.open(QIODevice::ReadOnly));
+        QVERIFY2(committed.readAll() == fresh.readAll(), qPrintable(name + " differs from the tool's output: regenerate it"));
+        ++count;
+
+        QTextDocument doc;
+        QVERIFY(vireka::readRtfFile(generated, doc));
+        auto found = contact.globalMatch(doc.toPlainText());
+        while (found.hasNext()) {
+            const QString detail = found.next().captured(0);
+            QVERIFY2(dataText.contains(detail), qPrintable(name + ": " + detail + " is not from the data file"));
+        }
+    }
+    QCOMPARE(count, 14);
 }
 
 // The tool is the gate: data or a template that could name a real line or

@@ -154,6 +154,60 @@ QStringList resolveAll(const QStringList &patterns, const Entry &entry)
     return out;
 }
 
+// The stored texts of the gallery pages: the sizes and colours that the
+// document areas' RTF allows, and every path a screen and one of its controls.
+QList<StoredText> readStoredTexts(const QJsonArray &array, const Directory &d)
+{
+    static const QRegularExpression pathShape(QStringLiteral("^[A-Za-z][A-Za-z0-9]*/[A-Za-z][A-Za-z0-9]*\\.rtf$"));
+    static const QList<int> sizes{10, 11, 12, 14, 16, 18, 20};
+    QList<StoredText> out;
+    QSet<QString> paths;
+    for (const QJsonValue &v : array) {
+        const QJsonObject o = v.toObject();
+        StoredText t;
+        t.paths = stringList(o, "paths", QStringLiteral("stored text"), true);
+        const QString where = t.paths.first();
+        for (const QString &path : t.paths) {
+            if (!pathShape.match(path).hasMatch())
+                fail(QStringLiteral("stored text \"%1\" is not SCREEN/CONTROL.rtf").arg(path));
+            if (paths.contains(path))
+                fail(QStringLiteral("stored text \"%1\" is given twice").arg(path));
+            paths.insert(path);
+        }
+        t.featured = requiredInt(o, "featured", where);
+        const Featured *f = d.featuredByNumber(t.featured);
+        if (!f)
+            fail(where + QStringLiteral(": no such featured listing"));
+        const QJsonArray colour = o.value(QLatin1String("textColour")).toArray();
+        if (colour.size() != 3)
+            fail(where + QStringLiteral(": textColour is [red, green, blue]"));
+        int *channels[] = {&t.red, &t.green, &t.blue};
+        for (int i = 0; i < 3; ++i) {
+            *channels[i] = colour.at(i).toInt(-1);
+            if (*channels[i] < 0 || *channels[i] > 255)
+                fail(where + QStringLiteral(": textColour values run from 0 to 255"));
+        }
+        const QJsonArray lines = o.value(QLatin1String("lines")).toArray();
+        if (lines.isEmpty())
+            fail(where + QStringLiteral(": \"lines\" must be a non-empty list"));
+        for (const QJsonValue &lv : lines) {
+            const QJsonObject lo = lv.toObject();
+            StoredLine line;
+            line.text = resolvePlaceholders(lo.value(QLatin1String("text")).toString(), *f->listing);
+            line.points = lo.value(QLatin1String("points")).toInt(12);
+            line.bold = lo.value(QLatin1String("bold")).toBool(false);
+            line.centred = lo.value(QLatin1String("centred")).toBool(false);
+            if (!sizes.contains(line.points))
+                fail(QStringLiteral("%1: %2 points is not a size the documents use").arg(where).arg(line.points));
+            if (line.text.count(QLatin1String("**")) % 2 != 0)
+                fail(QStringLiteral("%1: unpaired ** in \"%2\"").arg(where, line.text));
+            t.lines.append(line);
+        }
+        out.append(t);
+    }
+    return out;
+}
+
 } // namespace
 
 QString Entry::offersFor(const QString &style) const
@@ -251,6 +305,22 @@ QString resolvePlaceholders(const QString &pattern, const Entry &entry)
             value = entry.city;
         else if (key == QLatin1String("country"))
             value = entry.country;
+        else if (key == QLatin1String("address1") || key == QLatin1String("address2") || key == QLatin1String("address3"))
+            value = entry.address.value(key.back().digitValue() - 1);
+        else if (key == QLatin1String("phone"))
+            value = entry.phone;
+        else if (key == QLatin1String("fax"))
+            value = entry.fax;
+        else if (key == QLatin1String("tollFree"))
+            value = entry.tollFree;
+        else if (key == QLatin1String("email"))
+            value = entry.email;
+        else if (key == QLatin1String("web"))
+            value = entry.web;
+        else if (key == QLatin1String("branch1") || key == QLatin1String("branch2"))
+            value = entry.branches.value(key.back().digitValue() - 1);
+        else if (key == QLatin1String("note"))
+            value = entry.note;
         else
             fail(QStringLiteral("unknown placeholder {%1} in \"%2\"").arg(key, pattern));
         if (value.isEmpty())
@@ -420,6 +490,7 @@ Directory loadDirectory(const QString &path)
         d.centreDocuments.append(c);
     }
 
+    d.storedTexts = readStoredTexts(requiredArray(root, "storedTexts"), d);
     return d;
 }
 

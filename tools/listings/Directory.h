@@ -96,6 +96,24 @@ struct CentreDocument
     QStringList paragraphs; // resolved; "- " items and "## " sub-headings
 };
 
+// One paragraph of a stored text; "**" marks bold runs inside a plain line.
+struct StoredLine
+{
+    QString text; // resolved
+    int points = 12;
+    bool bold = false;
+    bool centred = false;
+};
+
+// The first text of a page's rich-text box, built into the program.
+struct StoredText
+{
+    QStringList paths; // "frmCentre1/rtfCentre1.rtf": screen, then control
+    int featured = 0;
+    int red = 0, green = 0, blue = 0;
+    QList<StoredLine> lines;
+};
+
 struct Directory
 {
     Publisher publisher;
@@ -105,6 +123,7 @@ struct Directory
     QList<Featured> featured;
     QList<Credit> credits;
     QList<CentreDocument> centreDocuments;
+    QList<StoredText> storedTexts;
 
     const Entry *entryById(const QString &id) const;
     const Featured *featuredByNumber(int entry) const;
@@ -117,8 +136,10 @@ Directory loadDirectory(const QString &path);
 QString substituteMatches(const QString &text, const QRegularExpression &pattern,
                           const std::function<QString(const QRegularExpressionMatch &)> &value);
 
-// Replaces {name}, {abbreviation}, {person}, {person2}, {city} and {country}
-// with the entry's values; an unknown or empty placeholder is a DataError.
+// Replaces {name}, {abbreviation}, {person}, {person2}, {city} and {country},
+// and the contact details {address1} to {address3}, {phone}, {fax},
+// {tollFree}, {email}, {web}, {branch1}, {branch2} and {note}, with the
+// entry's values; an unknown or empty placeholder is a DataError.
 QString resolvePlaceholders(const QString &pattern, const Entry &entry);
 
 // True for addresses that can never reach anyone: the reserved .example

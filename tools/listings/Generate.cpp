@@ -189,6 +189,30 @@ QMap<QString, QByteArray> allDocuments(const Directory &d)
     return out;
 }
 
+QByteArray storedText(const StoredText &text)
+{
+    RtfWriter w(RtfWriter::Rgb{text.red, text.green, text.blue});
+    for (const StoredLine &line : text.lines) {
+        // "**" toggles bold within the line; a bold line is bold throughout.
+        QList<RtfWriter::Run> runs;
+        const QStringList pieces = line.text.split(QLatin1String("**"));
+        for (qsizetype i = 0; i < pieces.size(); ++i)
+            if (!pieces.at(i).isEmpty() || pieces.size() == 1)
+                runs.append({pieces.at(i), line.bold || i % 2 == 1});
+        w.paragraph(runs, line.points * 2, line.centred);
+    }
+    return w.finish();
+}
+
+QMap<QString, QByteArray> allStoredTexts(const Directory &d)
+{
+    QMap<QString, QByteArray> out;
+    for (const StoredText &t : d.storedTexts)
+        for (const QString &path : t.paths)
+            out.insert(path, storedText(t));
+    return out;
+}
+
 QByteArray namesHeader(const Directory &d)
 {
     QString text;

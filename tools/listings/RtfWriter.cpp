@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace listings {
 
 namespace {
@@ -12,20 +14,26 @@ const QByteArray kCrLf("\r\n");
 } // namespace
 
 RtfWriter::RtfWriter(Colour text)
-    : m_colour(text)
+    : RtfWriter(text == Colour::White ? Rgb{255, 255, 255} : Rgb{0, 0, 0})
+{
+}
+
+RtfWriter::RtfWriter(Rgb text)
+    : m_colouredText(text.red != 0 || text.green != 0 || text.blue != 0)
 {
     m_out += "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
              "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}" + kCrLf;
-    if (m_colour == Colour::White)
-        m_out += "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue255;}" + kCrLf;
-    else
-        m_out += "{\\colortbl\\red0\\green0\\blue0;}" + kCrLf;
+    m_out += "{\\colortbl\\red0\\green0\\blue0;";
+    if (m_colouredText)
+        m_out += "\\red" + QByteArray::number(text.red) + "\\green" + QByteArray::number(text.green) + "\\blue"
+                 + QByteArray::number(text.blue) + ";";
+    m_out += "}" + kCrLf;
 }
 
 QByteArray RtfWriter::plainRun(int halfPoints) const
 {
     QByteArray run = "\\plain\\f2\\fs" + QByteArray::number(halfPoints);
-    if (m_colour == Colour::White)
+    if (m_colouredText)
         run += "\\cf1";
     return run;
 }
@@ -63,6 +71,11 @@ void RtfWriter::emitLine(const QByteArray &line)
 
 void RtfWriter::paragraph(const QString &text, int halfPoints, bool bold, bool centred)
 {
+    paragraph(QList<Run>{{text, bold}}, halfPoints, centred);
+}
+
+void RtfWriter::paragraph(const QList<Run> &runs, int halfPoints, bool centred)
+{
     QByteArray head;
     if (m_firstParagraph) {
         head += "\\deflang1033";
@@ -72,11 +85,14 @@ void RtfWriter::paragraph(const QString &text, int halfPoints, bool bold, bool c
     if (centred)
         head += "\\qc";
     head += plainRun(halfPoints);
-    const QByteArray tail = bold ? plainRun(halfPoints) + "\\par" : QByteArray("\\par");
-    if (bold)
+    const bool startsBold = !runs.isEmpty() && runs.first().bold;
+    const bool endsBold = !runs.isEmpty() && runs.last().bold;
+    const QByteArray tail = endsBold ? plainRun(halfPoints) + "\\par" : QByteArray("\\par");
+    if (startsBold)
         head += "\\b";
 
-    if (text.isEmpty()) {
+    const bool empty = std::all_of(runs.cbegin(), runs.cend(), [](const Run &r) { return r.text.isEmpty(); });
+    if (empty) {
         emitLine(head + tail);
         return;
     }
@@ -85,10 +101,23 @@ void RtfWriter::paragraph(const QString &text, int halfPoints, bool bold, bool c
     // Words are escaped one by one and joined by literal spaces; a source
     // line is only ever broken after such a space, never inside a control
     // word's delimiter.
-    const QStringList words = text.split(QLatin1Char(' '));
+    QList<QByteArray> words;
+    for (qsizetype r = 0; r < runs.size(); ++r) {
+        const QStringList runWords = runs.at(r).text.split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < runWords.size(); ++i) {
+            if (r == 0 || i > 0) {
+                words << escape(runWords.at(i));
+                continue;
+            }
+            // A run goes on from where the one before it stopped, inside the same word.
+            if (runs.at(r).bold != runs.at(r - 1).bold)
+                words.last() += (runs.at(r).bold ? QByteArray("\\b") : plainRun(halfPoints)) + ' ';
+            words.last() += escape(runWords.at(i));
+        }
+    }
     QByteArray line = head;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QByteArray word = escape(words.at(i));
+        const QByteArray &word = words.at(i);
         const bool last = i + 1 == words.size();
         if (line.size() > head.size() && line.size() + word.size() > kWrapColumn) {
             emitLine(line);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <stdexcept>
@@ -23,10 +24,29 @@ class RtfWriter
 public:
     enum class Colour { White, Black };
 
+    // Any text colour: black needs no colour table entry of its own, any
+    // other colour is the table's second entry.
+    struct Rgb
+    {
+        int red = 0;
+        int green = 0;
+        int blue = 0;
+    };
+
+    // A piece of a paragraph that is bold or not, such as a bold label
+    // followed by its value.
+    struct Run
+    {
+        QString text;
+        bool bold = false;
+    };
+
     explicit RtfWriter(Colour text = Colour::White);
+    explicit RtfWriter(Rgb text);
 
     // halfPoints is the RTF \fs value (24 = 12 pt).
     void paragraph(const QString &text, int halfPoints = 24, bool bold = false, bool centred = false);
+    void paragraph(const QList<Run> &runs, int halfPoints = 24, bool centred = false);
     void blank(int halfPoints = 24);
 
     // The finished document, ending with the closing brace and a CRLF.
@@ -41,7 +61,7 @@ private:
     QByteArray plainRun(int halfPoints) const;
     void emitLine(const QByteArray &line);
 
-    Colour m_colour;
+    bool m_colouredText = true; // \cf1 on every run
     QByteArray m_out;
     bool m_firstParagraph = true;
 };

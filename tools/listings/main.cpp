@@ -3,9 +3,11 @@
 // publisher (filled from the templates in TEMPLATEDIR) and the header of names
 // and publisher details that the screens compile in.
 //
-//   vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR]
+//   vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR [STOREDDIR]]
 //
-// The documents go to OUTDIR, DirectoryNames.h to HEADERDIR (default OUTDIR).
+// The documents go to OUTDIR, DirectoryNames.h to HEADERDIR (default OUTDIR),
+// and the gallery pages' stored texts to STOREDDIR/SCREEN/CONTROL.rtf when
+// STOREDDIR is given.
 // Nothing is written unless the whole data file checks out.
 
 #include "Directory.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTextStream>
 
@@ -38,14 +41,16 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() < 4 || args.size() > 5) {
-        err << "usage: vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR]\n";
+    if (args.size() < 4 || args.size() > 6) {
+        err << "usage: vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR [STOREDDIR]]\n";
         return 2;
     }
     const QDir outDir(args.at(3));
-    const QDir headerDir(args.size() == 5 ? args.at(4) : args.at(3));
+    const QDir headerDir(args.size() >= 5 ? args.at(4) : args.at(3));
+    const QString storedDir = args.size() == 6 ? args.at(5) : QString();
 
     QMap<QString, QByteArray> documents;
+    QMap<QString, QByteArray> storedTexts;
     QByteArray header;
     try {
         const listings::Directory directory = listings::loadDirectory(args.at(1));
@@ -57,6 +62,7 @@ int main(int argc, char *argv[])
             documents.insert(it.key(), it.value());
         }
         header = listings::namesHeader(directory);
+        storedTexts = listings::allStoredTexts(directory);
     } catch (const std::exception &e) {
         err << "vireka-listings: " << args.at(1) << ": " << e.what() << "\n";
         return 1;
@@ -71,5 +77,12 @@ int main(int argc, char *argv[])
             return 1;
     if (!writeFile(headerDir.filePath(QStringLiteral("DirectoryNames.h")), header, err))
         return 1;
+    if (storedDir.isEmpty())
+        return 0;
+    for (auto it = storedTexts.cbegin(); it != storedTexts.cend(); ++it) {
+        const QString path = QDir(storedDir).filePath(it.key());
+        if (!QDir().mkpath(QFileInfo(path).path()) || !writeFile(path, it.value(), err))
+            return 1;
+    }
     return 0;
 }

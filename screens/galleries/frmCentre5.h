@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Screen.h"
+
+namespace vireka {
+
+// A featured centre page: a teacher's portrait and text, which her document replaces on loading.
+class frmCentre5 : public Screen {
+    Q_OBJECT
+public:
+    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre5");
+    frmCentre5();
+
+private slots:
+    void Form_Load();
+};
+
+} // namespace vireka

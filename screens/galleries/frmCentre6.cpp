@@ -1,0 +1,20 @@
+#include "frmCentre6.h"
+
+#include "GalleryControls.h"
+
+namespace vireka {
+
+namespace {
+
+using namespace gallery;
+
+const ControlSpec layout[] = {
+    portrait("frmCentre6/Image1.jpg", 120, 120, 2295, 3015),
+    storedText("rtfCentre6", "frmCentre6/rtfCentre6.rtf", 2400, 0, 5055, 3135, SystemWindowBackground, 2, 0),
+};
+
+} // namespace
+
+frmCentre6::frmCentre6() : Screen(Spec, layout) {}
+
+} // namespace vireka

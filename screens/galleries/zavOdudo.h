@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Screen.h"
+
+namespace vireka {
+
+// An asana photo page: four basic postures from a yoga centre, with its details.
+class zavOdudo : public Screen {
+    Q_OBJECT
+public:
+    static constexpr const ScreenSpec &Spec = screenSpec("zavOdudo");
+    zavOdudo();
+
+private slots:
+    void cmdClose_Click();
+};
+
+} // namespace vireka
