@@ -168,7 +168,11 @@ CodePageDecoder::CodePageDecoder(int codePage) : m_codePage(codePage)
 void CodePageDecoder::decode(QByteArrayView bytes, QString &out)
 {
     if (m_multiByte) {
-        out += (*m_multiByte)(bytes);
+        // Control characters are never text, whatever the converter makes of stray bytes.
+        const QString decoded = (*m_multiByte)(bytes);
+        for (const QChar c : decoded)
+            if (c.unicode() >= 0x20 ? c.unicode() != 0x7F : c == u'\t')
+                out += c;
         return;
     }
     const qsizetype start = out.size();

@@ -6,7 +6,8 @@ writers give it (code pages, double-byte text), each with LibreOffice's own text
 
 Needs Debian's libreoffice-writer-nogui (a development tool only, never needed by the program or its
 tests). Writes OUTDIR/source (what LibreOffice is given), OUTDIR/rtf (the corpus) and OUTDIR/txt
-(LibreOffice's reading of each corpus file as UTF-8 text)."""
+(LibreOffice's reading of each corpus file as UTF-8 text) and OUTDIR/source-txt (its reading of
+the sources it exported, to tell the files it cannot read back from the rest)."""
 
 import base64
 import os
@@ -303,8 +304,8 @@ def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     out = os.path.abspath(sys.argv[1])
-    source, rtf, txt = (os.path.join(out, d) for d in ("source", "rtf", "txt"))
-    for d in (source, rtf, txt):
+    source, rtf, txt, source_txt = (os.path.join(out, d) for d in ("source", "rtf", "txt", "source-txt"))
+    for d in (source, rtf, txt, source_txt):
         os.makedirs(d, exist_ok=True)
 
     documents = 60
@@ -313,6 +314,7 @@ def main():
             f.write(make_document(seed))
     sources = sorted(os.path.join(source, n) for n in os.listdir(source) if n.endswith(".fodt"))
     soffice(["--convert-to", "rtf:Rich Text Format", "--outdir", rtf, *sources], out)
+    soffice(["--convert-to", "txt:Text (encoded):UTF8", "--outdir", source_txt, *sources], out)
 
     for code_page, charset, languages, codec in CODE_PAGES:
         for variant in ("escaped", "raw", "unicode"):
