@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the RTF reader. Run from the build folder, for example:
-//   QT_QPA_PLATFORM=offscreen bin/rtf_fuzz -dict=<source>/fuzz/rtf.dict -max_len=65536 corpus <source>/fuzz/corpus
+// Feeds arbitrary bytes to the RTF reader and lays the document out as an area shows it. Run from
+// the build folder, for example:
+//   LSAN_OPTIONS=suppressions=<source>/fuzz/lsan.supp QT_QPA_PLATFORM=offscreen \
+//     bin/rtf_fuzz -dict=<source>/fuzz/rtf.dict -max_len=65536 -timeout=30 corpus <source>/fuzz/corpus
 
 #include "rtf/RtfReader.h"
 
