@@ -4,5 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/common.sh
 vireka_install_packages
+# The tests of focus, activation and placement run in real windows on a virtual X screen.
+vireka_install_packages xvfb xauth openbox x11-utils
 vireka_build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300 "$@"

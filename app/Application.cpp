@@ -3,6 +3,8 @@
 #include "Fonts.h"
 #include "Shell.h"
 
+#include <QKeyEvent>
+
 #include <exception>
 
 namespace vireka {
@@ -15,12 +17,16 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The program ends by its own rule, when no screen is loaded any more.
     setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
-    shell::installKeyWatcher();
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
     try {
+        // A key press comes here once, for the widget it is first sent to; Qt then passes it up the
+        // parent chain inside the call below. The screen's own keys go first, so that a focused
+        // control cannot swallow Escape.
+        if (event->type() == QEvent::KeyPress && shell::deliverKeyPress(receiver, *static_cast<QKeyEvent *>(event)))
+            return true;
         return QApplication::notify(receiver, event);
     } catch (const std::exception &failure) {
         ReportFatalError(failure.what());

@@ -1,7 +1,9 @@
 #include "Screen.h"
 
+#include "DocumentArea.h"
 #include "ImageControl.h"
 #include "LabelControl.h"
+#include "ListBoxControl.h"
 #include "Pictures.h"
 #include "ScreenWindow.h"
 #include "Shell.h"
@@ -9,14 +11,10 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-#include <stdexcept>
-#include <string>
 
 namespace vireka {
 
@@ -44,9 +42,24 @@ Qt::WindowFlags windowFlags(const ScreenSpec &spec)
     return flags;
 }
 
+// The events a handler can be named for, and the signal of each control kind that raises them.
+enum class Event { Click, Change, MouseMove, Load };
+
+std::optional<Event> eventNamed(const QByteArray &name)
+{
+    if (name == "Click") return Event::Click;
+    if (name == "Change") return Event::Change;
+    if (name == "MouseMove") return Event::MouseMove;
+    if (name == "Load") return Event::Load;
+    return std::nullopt;
+}
+
 } // namespace
 
-Screen::Screen(const ScreenSpec &spec, LayoutTable layout) : m_spec(spec), m_layout(layout) {}
+Screen::Screen(const ScreenSpec &spec, LayoutTable layout, LinkTable links)
+    : m_spec(spec), m_layout(layout), m_links(links)
+{
+}
 
 Screen::~Screen()
 {
@@ -65,6 +78,25 @@ void Screen::load()
 {
     if (isLoaded())
         return;
+    buildWindow();
+    try {
+        bindHandlers();
+        bindDocumentLinks();
+    } catch (...) {
+        // A screen that cannot be bound is not loaded: leave nothing half-built behind.
+        m_window->detach();
+        delete m_window.data();
+        m_client = nullptr;
+        m_menuBar = nullptr;
+        m_controls = {};
+        throw;
+    }
+    shell::screenLoaded();
+    runLoadEvent();
+}
+
+void Screen::buildWindow()
+{
     auto *window = new ScreenWindow(*this, windowFlags(m_spec));
     m_window = window;
     window->setWindowTitle(QString::fromLatin1(m_spec.caption));
@@ -77,29 +109,26 @@ void Screen::load()
     layout->setSpacing(0);
     const bool hasMenu = std::any_of(m_layout.begin(), m_layout.end(),
                                      [](const ControlSpec &c) { return c.kind == ControlKind::Menu; });
+    m_menuBar = nullptr;
     if (hasMenu) {
         m_menuBar = new QMenuBar(window);
         m_menuBar->setNativeMenuBar(false);
         layout->setMenuBar(m_menuBar);
-    } else {
-        m_menuBar = nullptr;
     }
-    auto *client = new ClientArea(window);
-    m_client = client;
-    client->setObjectName(QStringLiteral("client"));
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
+    m_client = new ClientArea(window);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAutoFillBackground(true);
+    QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, toQColor(m_spec.backColor));
-    client->setPalette(palette);
-    client->setFocusPolicy(Qt::StrongFocus);
-    layout->addWidget(client);
+    m_client->setPalette(palette);
+    layout->addWidget(m_client);
 
-    m_controls = buildControls(m_layout, client, m_menuBar);
+    m_controls = buildControls(m_layout, m_client, m_menuBar);
 
     // The design size is the client area's, below the menu bar once the bar holds its commands.
     const QSize clientSize(twipsToPixels(m_spec.clientWidth), twipsToPixels(m_spec.clientHeight));
-    const int menuHeight = m_menuBar ? m_menuBar->heightForWidth(clientSize.width()) : 0;
-    const QSize windowSize(clientSize.width(), clientSize.height() + menuHeight);
+    m_menuHeight = m_menuBar ? m_menuBar->heightForWidth(clientSize.width()) : 0;
+    const QSize windowSize(clientSize.width(), clientSize.height() + m_menuHeight);
     window->resize(windowSize);
     if (m_spec.border != Border::Sizable)
         window->setFixedSize(windowSize);
@@ -107,10 +136,116 @@ void Screen::load()
     m_pointer = PointerDefault;
     setMousePointer(m_spec.mousePointer);
     m_shown = false;
-    shell::screenLoaded();
+}
 
-    connectHandlers();
-    Form_Load();
+void Screen::bindHandlers()
+{
+    m_formLoad = QMetaMethod();
+    const QMetaObject *meta = metaObject();
+    for (int i = Screen::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.methodType() == QMetaMethod::Slot)
+            bindHandler(method);
+    }
+}
+
+void Screen::bindingError(const QByteArray &slotName, const char *why) const
+{
+    throw std::logic_error(std::string(m_spec.name) + "::" + slotName.toStdString() + ": " + why);
+}
+
+void Screen::bindHandler(const QMetaMethod &handler)
+{
+    const QByteArray name = handler.name();
+    const qsizetype cut = name.lastIndexOf('_');
+    const std::optional<Event> event = cut > 0 ? eventNamed(name.mid(cut + 1)) : std::nullopt;
+    if (!event || handler.parameterCount() != 0)
+        bindingError(name, "a handler is named control_Event and takes nothing");
+    const QByteArray controlName = name.left(cut);
+
+    // Handlers run one at a time, and none after the program has ended.
+    auto run = [this, handler] {
+        if (!shell::programEnded())
+            handler.invoke(this, Qt::DirectConnection);
+    };
+
+    if (controlName == "Form") {
+        if (*event == Event::Load)
+            m_formLoad = handler;
+        else if (*event == Event::MouseMove) {
+            m_client->setMouseTracking(true);
+            connect(static_cast<ClientArea *>(m_client), &ClientArea::mouseMoved, this, run);
+        } else
+            bindingError(name, "a screen raises Load and MouseMove only");
+        return;
+    }
+
+    const auto kind = m_controls.kinds.constFind(QString::fromLatin1(controlName));
+    if (kind == m_controls.kinds.cend())
+        bindingError(name, "no such control");
+    QObject *target = m_controls.byName.value(kind.key());
+    switch (*kind) {
+    case ControlKind::Label:
+        if (*event == Event::Click)
+            connect(static_cast<LabelControl *>(target), &LabelControl::clicked, this, run);
+        else if (*event == Event::Change)
+            connect(static_cast<LabelControl *>(target), &LabelControl::changed, this, run);
+        else
+            bindingError(name, "a label raises Click and Change only");
+        return;
+    case ControlKind::Image:
+        if (*event != Event::MouseMove)
+            bindingError(name, "an image raises MouseMove only");
+        connect(static_cast<ImageControl *>(target), &ImageControl::mouseMoved, this, run);
+        return;
+    case ControlKind::ListBox:
+        if (*event != Event::Click)
+            bindingError(name, "a list box raises Click only");
+        connect(static_cast<ListBoxControl *>(target), &ListBoxControl::clicked, this, run);
+        return;
+    case ControlKind::CommandButton:
+        if (*event != Event::Click)
+            bindingError(name, "a command button raises Click only");
+        connect(static_cast<QPushButton *>(target), &QPushButton::clicked, this, run);
+        return;
+    case ControlKind::Menu:
+        if (*event != Event::Click)
+            bindingError(name, "a menu command raises Click only");
+        connect(static_cast<QAction *>(target), &QAction::triggered, this, run);
+        return;
+    default:
+        bindingError(name, "this kind of control raises no events");
+    }
+}
+
+void Screen::bindDocumentLinks()
+{
+    if (m_links.rows.empty())
+        return;
+    control<DocumentArea>(m_links.area); // fails loudly now rather than at the first click
+    for (const DocumentLink &link : m_links.rows) {
+        auto &label = control<LabelControl>(link.control);
+        const QByteArray ownHandler = QByteArray(link.control) + "_Click()";
+        if (metaObject()->indexOfSlot(ownHandler.constData()) >= 0)
+            throw std::logic_error(std::string(m_spec.name) + "::" + link.control +
+                                   " is a document link and has a Click handler too");
+        connect(&label, &LabelControl::clicked, this, [this, link] {
+            if (shell::programEnded())
+                return;
+            auto &area = control<DocumentArea>(m_links.area);
+            if (m_links.rule == LoadRule::ClearFirst)
+                ClearDocument(area);
+            LoadDocument(area, QString::fromLatin1(link.file));
+        });
+    }
+}
+
+void Screen::runLoadEvent()
+{
+    if (m_formLoad.isValid())
+        m_formLoad.invoke(this, Qt::DirectConnection);
+    else if (m_spec.setsProgramFolder)
+        SetProgramFolder();
 }
 
 void Screen::unload()
@@ -129,22 +264,17 @@ void Screen::unload()
     shell::screenUnloaded();
 }
 
-void Screen::unloadFromCloseBox()
-{
-    unload();
-}
-
 void Screen::placeWindow()
 {
     QScreen *desktop = QGuiApplication::primaryScreen();
     const QRect available = desktop ? desktop->availableGeometry() : QRect(0, 0, 1024, 768);
     if (m_spec.placement == Placement::Centre) {
-        const QSize size = m_window->size();
-        m_window->move(available.x() + (available.width() - size.width()) / 2,
-                       available.y() + (available.height() - size.height()) / 2);
-    } else {
-        m_window->move(twipsToPixels(m_spec.clientLeft), twipsToPixels(m_spec.clientTop));
+        m_window->centreOn(available);
+        return;
     }
+    // A manual position is the client area's corner; a menu bar sits above it.
+    const QPoint corner(twipsToPixels(m_spec.clientLeft), twipsToPixels(m_spec.clientTop) - m_menuHeight);
+    m_window->setGeometry(QRect(corner, m_window->size()));
 }
 
 void Screen::show()
@@ -156,8 +286,6 @@ void Screen::show()
         placeWindow();
         if (m_controls.firstFocus)
             m_controls.firstFocus->setFocus();
-        else
-            m_client->setFocus();
         if (m_spec.maximised)
             m_window->showMaximized();
         else
@@ -189,9 +317,12 @@ void Screen::setMousePointer(int pointer)
         m_client->unsetCursor();
 }
 
-bool Screen::keyDown(int key, Qt::KeyboardModifiers)
+bool Screen::keyDown(int key)
 {
+    if (!m_window)
+        return false;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // A focused button takes Enter itself; otherwise Enter presses the default button.
         if (!m_controls.defaultButton || qobject_cast<QPushButton *>(m_window->focusWidget()))
             return false;
         m_controls.defaultButton->click();
@@ -224,41 +355,6 @@ void Screen::closeSelf()
         m_closer();
     else
         unload();
-}
-
-void Screen::Form_Load()
-{
-    if (m_spec.setsProgramFolder)
-        SetProgramFolder();
-}
-
-void Screen::on(const char *controlName, Event event, std::function<void()> handler)
-{
-    auto guarded = [handler = std::move(handler)] {
-        if (!shell::programEnded())
-            handler();
-    };
-    if (!*controlName) {
-        if (event == Event::MouseMove) {
-            m_client->setMouseTracking(true);
-            connect(static_cast<ClientArea *>(m_client), &ClientArea::mouseMoved, this, guarded);
-        }
-        return;
-    }
-    QObject *target = control(QString::fromLatin1(controlName));
-    if (!target)
-        throw std::logic_error(std::string("no control named ") + controlName + " on " + m_spec.name);
-    if (auto *label = qobject_cast<LabelControl *>(target)) {
-        connect(label, event == Event::Change ? &LabelControl::changed : &LabelControl::clicked, this, guarded);
-    } else if (auto *list = qobject_cast<QListWidget *>(target)) {
-        connect(list, &QListWidget::itemSelectionChanged, this, guarded);
-    } else if (auto *button = qobject_cast<QPushButton *>(target)) {
-        connect(button, &QPushButton::clicked, this, guarded);
-    } else if (auto *command = qobject_cast<QAction *>(target)) {
-        connect(command, &QAction::triggered, this, guarded);
-    } else if (auto *image = qobject_cast<ImageControl *>(target)) {
-        connect(image, &ImageControl::mouseMoved, this, guarded);
-    }
 }
 
 } // namespace vireka

@@ -1,45 +1,42 @@
 #pragma once
 
 #include "ControlBuilder.h"
+#include "DocumentLinks.h"
 #include "LayoutTable.h"
+#include "ScreenTable.h"
 #include "ScreenWindow.h"
 
+#include <QMetaMethod>
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
-#include <span>
+#include <stdexcept>
+#include <string>
 
 class QMenuBar;
 class QWidget;
 
 namespace vireka {
 
-
-
-enum class Event { Click, Change, MouseMove };
-
-// One row of a screen's handler table: which member function runs for which control's event.
-// An empty control name means the screen itself.
-template <class S>
-struct Handler {
-    const char *control;
-    Event event;
-    void (S::*run)();
-};
-
-// A screen: a top-level window built from its layout table, with its handlers. Its window and
-// controls exist only while it is loaded; the object itself lives in its slot.
+// A screen: a top-level window built from its layout table. Its window and controls exist only
+// while it is loaded; the object itself lives in its slot.
+//
+// Handlers are the subclass's slots, named control, underscore, event (`lblExit_Click`,
+// `lstAsanas_Click`, `lblAsanas_Change`, `Image1_MouseMove`, `Form_MouseMove`, `Form_Load`), and
+// are connected by name each time the screen loads. Binding is strict: a slot whose control does
+// not exist, or cannot raise that event, makes the load fail.
 class Screen : public QObject {
     Q_OBJECT
 public:
-    Screen(const ScreenSpec &spec, LayoutTable layout);
+    Screen(const ScreenSpec &spec, LayoutTable layout, LinkTable links = {});
     ~Screen() override;
 
     const ScreenSpec &spec() const { return m_spec; }
+    const LinkTable &documentLinks() const { return m_links; }
     bool isLoaded() const { return m_window != nullptr; }
 
-    // Builds the window and its controls, then runs Load. Does nothing when already loaded.
+    // Builds the window and its controls, binds the handlers, then runs Load. Does nothing when
+    // already loaded.
     void load();
     // Destroys the window and its controls; no handler runs. Safe from the screen's own handlers.
     void unload();
@@ -49,19 +46,25 @@ public:
     QWidget *window() const;
     QWidget *client() const { return m_client; }
     QMenuBar *menuBar() const { return m_menuBar; }
-    QObject *control(const QString &name) const { return m_controls.byName.value(name); }
+
+    // The loaded control `name` as a T. A control that is missing or of another kind is a
+    // programming error, and throws.
     template <class T>
-    T *control(const char *name) const
+    T &control(const char *name) const
     {
-        return qobject_cast<T *>(control(QString::fromLatin1(name)));
+        T *found = qobject_cast<T *>(m_controls.byName.value(QString::fromLatin1(name)));
+        if (!found)
+            throw std::logic_error(std::string(m_spec.name) + " has no control " + name + " of that kind");
+        return *found;
     }
 
     int mousePointer() const { return m_pointer; }
     void setMousePointer(int pointer);
 
-    // Key presses while this screen's window is active, before its controls see them. Returns
-    // true when the key was handled here. The default is the screen's Escape rule.
-    virtual bool keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A key press while this screen's window is active, before its controls see it: Enter for the
+    // default button, Escape for the cancel button or the screen's Escape rule. Returns true when
+    // the key was used here.
+    bool keyDown(int key);
 
     // The loaded screen whose window holds `widget`, if any.
     static Screen *owning(QWidget *widget);
@@ -70,32 +73,25 @@ public:
     void setCloser(void (*closer)()) { m_closer = closer; }
     void closeSelf();
 
-protected:
-    // The Load event. By default it makes the program folder current where the screen table asks.
-    virtual void Form_Load();
-    // Attaches the handlers to the freshly built controls.
-    virtual void connectHandlers() {}
-
-    void on(const char *control, Event event, std::function<void()> handler);
-    template <class S>
-    void bind(std::span<const Handler<S>> table)
-    {
-        S *self = static_cast<S *>(this);
-        for (const Handler<S> &handler : table)
-            on(handler.control, handler.event, [self, run = handler.run] { (self->*run)(); });
-    }
-
 private:
     friend class ScreenWindow;
-    void unloadFromCloseBox();
+    void buildWindow();
+    void bindHandlers();
+    void bindHandler(const QMetaMethod &handler);
+    void bindDocumentLinks();
+    void runLoadEvent();
     void placeWindow();
+    [[noreturn]] void bindingError(const QByteArray &slotName, const char *why) const;
 
     const ScreenSpec &m_spec;
     LayoutTable m_layout;
+    LinkTable m_links;
     QPointer<ScreenWindow> m_window;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
+    int m_menuHeight = 0;
     BuiltControls m_controls;
+    QMetaMethod m_formLoad;
     int m_pointer = PointerDefault;
     bool m_shown = false;
     void (*m_closer)() = nullptr;

@@ -6,15 +6,59 @@
 
 namespace vireka {
 
+namespace {
+QMargins frameSeen;
+}
+
 ScreenWindow::ScreenWindow(Screen &screen, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_screen(&screen)
 {
+}
+
+QMargins ScreenWindow::lastFrameSeen()
+{
+    return frameSeen;
+}
+
+QMargins ScreenWindow::frameNow() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void ScreenWindow::centreOn(const QRect &area)
+{
+    const QMargins frame = frameNow().isNull() ? frameSeen : frameNow();
+    const QSize outer = size().grownBy(frame);
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    m_centreArea = frameNow().isNull() ? std::optional<QRect>(area) : std::nullopt;
+}
+
+void ScreenWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    const QMargins frame = frameNow();
+    if (frame.isNull() || isMaximized() || isFullScreen())
+        return;
+    frameSeen = frame;
+    if (m_centreArea) {
+        const QRect area = *m_centreArea;
+        m_centreArea.reset();
+        centreOn(area);
+    }
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     if (m_screen)
-        m_screen->unloadFromCloseBox();
+        m_screen->unload();
+}
+
+ClientArea::ClientArea(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent *)

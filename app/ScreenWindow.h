@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QMargins>
+#include <QPoint>
 #include <QWidget>
+
+#include <optional>
 
 namespace vireka {
 
@@ -15,19 +19,32 @@ public:
     Screen *screen() const { return m_screen; }
     void detach() { m_screen = nullptr; }
 
+    // Puts the whole window, frame included, in the middle of `area`. The frame's size is known only
+    // once the window manager has framed the window: until then the last frame seen stands in, and
+    // the window is centred again as soon as its own frame is known.
+    void centreOn(const QRect &area);
+
+    // The frame around a normal window, as last seen on any screen's window.
+    static QMargins lastFrameSeen();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    QMargins frameNow() const;
+
     Screen *m_screen;
+    std::optional<QRect> m_centreArea;
 };
 
 // The client area below any menu bar: holds the controls and paints the background colour. It
-// follows the window's size, while the controls keep their design places.
+// follows the window's size, while the controls keep their design places. It never takes the focus,
+// so clicking the bare background leaves the focus where it was.
 class ClientArea : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit ClientArea(QWidget *parent);
 
 signals:
     void mouseMoved();

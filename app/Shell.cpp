@@ -34,25 +34,6 @@ void finish()
     QCoreApplication::exit(0);
 }
 
-// Delivers key presses to the screen whose window holds the focus, before its controls see them,
-// so that a focused document area or list cannot swallow Escape.
-class KeyWatcher : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        Screen *screen = Screen::owning(static_cast<QWidget *>(watched));
-        if (!screen || ended)
-            return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        return screen->keyDown(key->key(), key->modifiers());
-    }
-};
-
 } // namespace
 
 void EndProgram()
@@ -74,12 +55,6 @@ int SetProgramFolder()
     }
 }
 
-void ResetPointer(Screen &screen)
-{
-    if (screen.mousePointer() == PointerCustom)
-        screen.setMousePointer(PointerDefault);
-}
-
 void ShowMessage(const QString &text)
 {
     const QString caption = QString::fromLatin1(ProgramTitle);
@@ -89,11 +64,6 @@ void ShowMessage(const QString &text)
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
     box.exec();
-}
-
-QString shortOnMemoryText()
-{
-    return QStringLiteral("You are short on Memory.\r\nSettings might need adjusting,or Computer might need more RAM.");
 }
 
 void ReportFatalError(const char *what)
@@ -118,6 +88,14 @@ void screenUnloaded()
 
 int loadedScreenCount() { return loadedScreens; }
 
+bool deliverKeyPress(QObject *receiver, const QKeyEvent &press)
+{
+    if (ended || !receiver->isWidgetType())
+        return false;
+    Screen *screen = Screen::owning(static_cast<QWidget *>(receiver));
+    return screen && screen->keyDown(press.key());
+}
+
 void setEndAction(std::function<void()> action) { endAction = std::move(action); }
 
 void setMessageAction(std::function<void(const QString &, const QString &)> action)
@@ -131,15 +109,6 @@ void resetForTests()
 {
     ended = false;
     loadedScreens = 0;
-}
-
-void installKeyWatcher()
-{
-    static KeyWatcher *watcher = nullptr;
-    if (!watcher) {
-        watcher = new KeyWatcher(qApp);
-        qApp->installEventFilter(watcher);
-    }
 }
 
 } // namespace shell

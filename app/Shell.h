@@ -4,11 +4,10 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QObject;
 
 namespace vireka {
-
-class Screen;
 
 // The program's title: the caption of its message boxes.
 inline constexpr const char *ProgramTitle = "Vireka";
@@ -23,14 +22,8 @@ void EndProgram();
 // OutOfMemory when the step ran out of memory, or another non-zero code for any other failure.
 int SetProgramFolder();
 
-// On the directory hub: the custom cursor gives way to the default pointer for good.
-void ResetPointer(Screen &screen);
-
 // Shows an OK-only message box without an icon, captioned with the program's title.
 void ShowMessage(const QString &text);
-
-// The text of the warning shown when the folder step ran out of memory.
-QString shortOnMemoryText();
 
 // Reports a failure that no screen catches, then ends the program.
 void ReportFatalError(const char *what);
@@ -45,6 +38,10 @@ void screenLoaded();
 void screenUnloaded();
 int loadedScreenCount();
 
+// Gives a key press to the screen that owns `receiver`, before any control sees it. Called once
+// for each key press, with the widget the press was first sent to. Returns true when it was used.
+bool deliverKeyPress(QObject *receiver, const QKeyEvent &press);
+
 // Seams for tests: what ending the program does, how messages are shown, and where the program
 // folder is. Passing an empty function restores the program's own behaviour.
 void setEndAction(std::function<void()> action);
@@ -52,9 +49,6 @@ void setMessageAction(std::function<void(const QString &text, const QString &cap
 void setProgramFolderLocator(std::function<QString()> locator);
 // Forgets that the program ended, so that a test can start over.
 void resetForTests();
-
-// Watches key presses of the whole program for the screens' Escape handling.
-void installKeyWatcher();
 
 } // namespace shell
 } // namespace vireka

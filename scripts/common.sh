@@ -31,9 +31,10 @@ vireka_install_packages() {
   fi
 }
 
+# Builds into build/. With VIREKA_WERROR=ON in the environment (as CI sets it), warnings are errors.
 vireka_build() {
   local jobs
   jobs=$(nproc 2>/dev/null || echo 2)
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIREKA_WERROR="${VIREKA_WERROR:-OFF}" >/dev/null &&
     cmake --build build --parallel "$jobs"
 }

@@ -4,12 +4,12 @@
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "LineControl.h"
-#include "ListBoxDelegate.h"
+#include "ListBoxControl.h"
 #include "PictureBoxControl.h"
 #include "Pictures.h"
+#include "SunkenEdge.h"
 #include "Units.h"
 
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
@@ -74,14 +74,9 @@ QWidget *makePictureBox(const ControlSpec &spec, QWidget *client)
 
 QWidget *makeListBox(const ControlSpec &spec, QWidget *client)
 {
-    auto *list = new QListWidget(client);
+    auto *list = new ListBoxControl(client);
     list->setGeometry(pixelRect(spec));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(toQFont(spec.font));
-    list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    list->setItemDelegate(new ListBoxDelegate(list));
-    list->setAutoFillBackground(true); // it paints all of its rectangle, which neighbours rely on
-    list->setUniformItemSizes(true);
     setColours(list, spec.backColor, spec.foreColor, SystemWindowBackground, SystemWindowText);
     for (const char *item : spec.items) {
         auto *entry = new QListWidgetItem(QString::fromLatin1(item), list);
@@ -104,6 +99,7 @@ QWidget *makeButton(const ControlSpec &spec, QWidget *client)
 QWidget *makeTextBox(const ControlSpec &spec, QWidget *client)
 {
     auto *box = new QTextEdit(client);
+    setSunkenEdge(box);
     box->setGeometry(pixelRect(spec));
     box->setAcceptRichText(false);
     box->setTabChangesFocus(true);
@@ -134,7 +130,7 @@ QWidget *makeDocumentArea(const ControlSpec &spec, QWidget *client)
     area->setVerticalScrollBarPolicy(spec.scrollBars == 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (spec.stored)
-        showStoredDocument(area, QStringLiteral(":/stored/") + QString::fromLatin1(spec.stored));
+        showStoredDocument(*area, QStringLiteral(":/stored/") + QString::fromLatin1(spec.stored));
     return area;
 }
 
@@ -187,12 +183,14 @@ BuiltControls buildControls(LayoutTable table, QWidget *client, QMenuBar *menuBa
                 QAction *command = menuBar->addAction(QString::fromLatin1(spec.caption));
                 command->setObjectName(controlKey(spec));
                 built.byName.insert(controlKey(spec), command);
+                built.kinds.insert(controlKey(spec), spec.kind);
             }
             continue;
         }
         QWidget *widget = makeWidget(spec, client);
         applyCommon(spec, widget);
         built.byName.insert(controlKey(spec), widget);
+        built.kinds.insert(controlKey(spec), spec.kind);
         (isWindowed(spec.kind) ? windowed : windowless).emplace_back(&spec, widget);
         if (spec.kind == ControlKind::CommandButton && spec.isCancel)
             built.cancelButton = static_cast<QPushButton *>(widget);

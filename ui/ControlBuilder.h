@@ -15,6 +15,7 @@ namespace vireka {
 // The controls of one loaded screen, by name. Members of a control family are named "Line1(0)".
 struct BuiltControls {
     QHash<QString, QObject *> byName;
+    QHash<QString, ControlKind> kinds;
     QWidget *firstFocus = nullptr;    // lowest tab index among the controls that take focus
     QPushButton *defaultButton = nullptr; // Enter presses it, unless another button has the focus
     QPushButton *cancelButton = nullptr;  // Escape presses it

@@ -1,11 +1,15 @@
 #include "DocumentArea.h"
 
 #include "ProgramFile.h"
+#include "SunkenEdge.h"
 #include "rtf/RtfReader.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
+
+#include <memory>
 
 namespace vireka {
 
@@ -13,7 +17,7 @@ DocumentArea::DocumentArea(QWidget *parent) : QTextEdit(parent)
 {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setSunkenEdge(this);
     setFocusPolicy(Qt::StrongFocus);
     setUndoRedoEnabled(false);
     setTabChangesFocus(true);
@@ -21,7 +25,7 @@ DocumentArea::DocumentArea(QWidget *parent) : QTextEdit(parent)
 
 QTextDocument *DocumentArea::newDocument()
 {
-    auto *document = new QTextDocument(this);
+    auto *document = new QTextDocument();
     document->setUndoRedoEnabled(false);
     document->setDefaultFont(font());
     return document;
@@ -30,47 +34,43 @@ QTextDocument *DocumentArea::newDocument()
 void DocumentArea::showDocument(QTextDocument *document)
 {
     fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
-    // The area deletes the document it replaces when it made that document itself.
+    // The editor deletes only the document it made itself, never one it was handed, so the area
+    // does: otherwise every load would keep the previous document alive until the screen closes.
+    const QPointer<QTextDocument> previous = this->document();
+    document->setParent(this);
     setDocument(document);
+    if (previous && previous != document && previous->parent() == this)
+        delete previous;
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
 }
 
-void LoadDocument(DocumentArea *area, const QString &name)
+void LoadDocument(DocumentArea &area, const QString &name)
 {
     // The one place where a document load's failures are ignored: a missing, unreadable or
     // malformed file leaves the area as it was, and nothing is reported.
-    if (!area)
-        return;
-    QTextDocument *document = nullptr;
     try {
-        document = area->newDocument();
-        if (readRtfFile(programFilePath(name), *document)) {
-            area->showDocument(document);
-            return;
-        }
+        std::unique_ptr<QTextDocument> document(area.newDocument());
+        if (readRtfFile(programFilePath(name), *document))
+            area.showDocument(document.release());
     } catch (...) {
     }
-    delete document;
 }
 
-void ClearDocument(DocumentArea *area)
+void ClearDocument(DocumentArea &area)
 {
-    if (area)
-        area->setPlainText(QString());
+    area.setPlainText(QString());
 }
 
-void showStoredDocument(DocumentArea *area, const QString &resourcePath)
+void showStoredDocument(DocumentArea &area, const QString &resourcePath)
 {
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    QTextDocument *document = area->newDocument();
+    std::unique_ptr<QTextDocument> document(area.newDocument());
     if (readRtf(file.readAll(), *document))
-        area->showDocument(document);
-    else
-        delete document;
+        area.showDocument(document.release());
 }
 
 } // namespace vireka

@@ -4,7 +4,8 @@
 
 namespace vireka {
 
-// The read-only rich-text area that shows the program's documents.
+// The read-only rich-text area that shows the program's documents. It owns one document at a time:
+// showing a new one destroys the one it replaces.
 class DocumentArea : public QTextEdit {
     Q_OBJECT
 public:
@@ -12,19 +13,19 @@ public:
 
     // Replaces what the area shows with `document` (which the area takes over), from its top.
     void showDocument(QTextDocument *document);
-    // A document made for this area: its fonts and colours fall back to the area's own.
+    // A document made for this area, not yet shown: its fonts fall back to the area's own.
     QTextDocument *newDocument();
 };
 
 // Loads the RTF file at the current directory followed directly by `name` (which begins with a
 // backslash, turned into the platform's separator). Every failure is ignored: the area then keeps
 // what it showed.
-void LoadDocument(DocumentArea *area, const QString &name);
+void LoadDocument(DocumentArea &area, const QString &name);
 
 // Empties the area.
-void ClearDocument(DocumentArea *area);
+void ClearDocument(DocumentArea &area);
 
 // Shows a document built into the program, such as a page's first text; a missing one shows nothing.
-void showStoredDocument(DocumentArea *area, const QString &resourcePath);
+void showStoredDocument(DocumentArea &area, const QString &resourcePath);
 
 } // namespace vireka

@@ -61,29 +61,6 @@ constexpr ControlSpec boxedLink(const char *name, const char *caption, int left,
             .alignment = Align::Centre, .tabIndex = tabIndex};
 }
 
-enum class Border { FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
-enum class TitleButtons { All, CloseOnly, None };
-enum class Placement { Manual, Centre };
-enum class EscapeRule { None, EndsProgram, CancelButton };
-
-// One row of the screen table: a screen's window properties.
-struct ScreenSpec {
-    const char *name = "";
-    const char *caption = "";
-    int clientWidth = 0, clientHeight = 0;   // twips
-    Colour backColor = SystemButtonFace;
-    Border border = Border::Sizable;
-    TitleButtons buttons = TitleButtons::All;
-    bool maximised = false;
-    Placement placement = Placement::Centre;
-    int clientLeft = 0, clientTop = 0;       // twips, manual placement only
-    bool programIcon = false;
-    EscapeRule escape = EscapeRule::None;
-    bool setsProgramFolder = false;          // Load makes the program folder current
-    bool showInTaskbar = true;
-    int mousePointer = PointerDefault;
-};
-
 using LayoutTable = std::span<const ControlSpec>;
 
 constexpr bool isWindowed(ControlKind kind)

@@ -26,14 +26,12 @@ QImage readPictureFile(const QString &path)
     return picture;
 }
 
-bool LoadPictureFile(ImageControl *image, const QString &fileName)
+bool LoadPictureFile(ImageControl &image, const QString &fileName)
 {
-    if (!image)
-        return false;
     const QImage picture = readPictureFile(programFilePath(fileName));
     if (picture.isNull())
         return false;
-    image->setPicture(picture);
+    image.setPicture(picture);
     return true;
 }
 

@@ -18,6 +18,6 @@ QImage readPictureFile(const QString &path);
 // Shows the picture file that `fileName` (beginning with a backslash) names in the program folder.
 // On success the image takes the picture (at its natural size unless it stretches); on failure it
 // keeps the picture it had and false tells the caller, whose business the failure is.
-[[nodiscard]] bool LoadPictureFile(ImageControl *image, const QString &fileName);
+[[nodiscard]] bool LoadPictureFile(ImageControl &image, const QString &fileName);
 
 } // namespace vireka

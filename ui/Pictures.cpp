@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QHash>
 #include <QPixmap>
 
 namespace vireka {
@@ -14,7 +15,13 @@ QImage builtInPicture(const char *path)
 {
     if (!path)
         return {};
-    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(path));
+    // Decoded once: a screen opened again shares the pixels of its first opening.
+    static QHash<QString, QImage> decoded;
+    const QString resource = QStringLiteral(":/pictures/") + QString::fromLatin1(path);
+    auto found = decoded.constFind(resource);
+    if (found == decoded.cend())
+        found = decoded.insert(resource, QImage(resource));
+    return *found;
 }
 
 QIcon programIcon()

@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     // Let the window be shown and exposed, so that repainting it really paints.
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
-    auto *list = screen.control<QListWidget>("lstAsanas");
+    auto *list = &screen.control<QListWidget>("lstAsanas");
 
     // The largest photograph in the program folder, and the entry that shows it.
     QString largestFile;
@@ -58,7 +58,7 @@ int main(int argc, char **argv)
     int largest = -1;
     for (int row = 0; row < list->count() && largest < 0; ++row) {
         list->setCurrentRow(row);
-        if (screen.Image1()->picture() == expected)
+        if (screen.control<ImageControl>("Image1").picture() == expected)
             largest = row;
     }
     if (largest < 0) {

@@ -6,10 +6,52 @@
 
 namespace vireka::directory {
 
+// The publisher's record: the About box, the notices, the Halvena promotion and
+// the documents all take these from here.
+// the publisher's name, exactly as every text prints it
 inline constexpr char publisherName[] = "Morvane Zuvovuroda";
-inline constexpr char publisherEmail[] = "directory@zuvovuroda.example";
+// first part of the postal address
+inline constexpr char publisherPostBox[] = "P.O. Box 5550";
+// town of the postal address
+inline constexpr char publisherTown[] = "Larchmere Falls";
+// province of the postal address
+inline constexpr char publisherProvince[] = "Ontario";
+// postal code of the postal address
+inline constexpr char publisherPostalCode[] = "K0L 5E5";
+// country of the postal address
+inline constexpr char publisherCountry[] = "Canada";
+// postal address on one line: box, town, province, postal code, country
 inline constexpr char publisherAddress[] = "P.O. Box 5550, Larchmere Falls, Ontario, K0L 5E5, Canada";
+// telephone, for orders and enquiries
+inline constexpr char publisherPhone[] = "+1 705 555 0134";
+// fax; the office takes faxes on its telephone line
+inline constexpr char publisherFax[] = "+1 705 555 0134";
+// the publisher's e-mail address, for every purpose
+inline constexpr char publisherEmail[] = "office@zuvovuroda.example";
+// the publisher's web site
+inline constexpr char publisherWeb[] = "www.zuvovuroda.example";
+// web page of the yoga directory (submit notice)
 inline constexpr char publisherDirectoryWeb[] = "www.zuvovuroda.example/directory";
+// web page of the book Tesmara: price list, sample pages, order form
+inline constexpr char tesmaraWeb[] = "www.zuvovuroda.example/tesmara";
+// web page of the program Halvena: trial download and secure order form
+inline constexpr char halvenaWeb[] = "www.zuvovuroda.example/halvena";
+// page count of Tesmara
+inline constexpr char tesmaraPages[] = "320";
+// price of the book Tesmara, in two currencies
+inline constexpr char priceTesmara[] = "US$17.95 / CDN$24.95";
+// registration of the Halvena shareware version, in two currencies
+inline constexpr char priceHalvenaShareware[] = "US$19.95 / CDN$29.95";
+// Halvena full version on CD, in two currencies
+inline constexpr char priceHalvenaFull[] = "US$39.95 / CDN$57.95";
+// postage and packing per order within Canada
+inline constexpr char shippingCanada[] = "CDN$6.50, sales tax included";
+// postage and packing per order to the United States
+inline constexpr char shippingUSA[] = "US$5.00 by air mail";
+// postage and packing per order to other countries
+inline constexpr char shippingOverseas[] = "US$9.50 by air mail";
+// accepted means of payment
+inline constexpr char publisherPayment[] = "Visa, MasterCard or American Express, or an international money order in US or Canadian dollars";
 
 // One row of the photo listings browser, with the directory entry behind it.
 // Fields that an entry does not have are empty strings.
@@ -52,14 +94,14 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "",
      "Gyana, Jnana, Bhakti, Meditation",
-     {"Sage Ilavendra Centre", "55 Tamarind Grove Road", "Pune 411 555, Maharashtra"},
+     {"Sage Ilavendra Centre", "55 Sleeping Tamarind Road", "Pune 411 555, Maharashtra"},
      "India",
-     "+91 20 5550 0185",
+     "+91 20 550 0185",
      "",
      "",
      "ashram@quietriver.example",
      "www.quietriver.example",
-     {"Delhi centre: 5 Neem Chowk Lane, New Delhi 110 555, telephone +91 11 5550 0186", "Main ashram: Quiet River Road, near Madurai, Tamil Nadu, South India"},
+     {"Delhi centre: 5 Whispering Neem Lane, New Delhi 110 555, telephone +91 11 550 0186", "Main ashram: Quiet River Road, near Madurai, Tamil Nadu, South India"},
      "",
      "Satsang, self-inquiry and devotional chanting, stays at the main ashram by arrangement."},
     {2,
@@ -74,7 +116,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Swami Ilavendra",
      "Spiritual guide",
      "Kriya, Radja, Meditation",
-     {"555 Pinon Mesa Road", "Santa Fe, NM 87555", ""},
+     {"555 Pinon Lantern Mesa Road", "Santa Fe, NM 87555", ""},
      "USA",
      "+1 505 555 0141",
      "+1 505 555 0142",
@@ -96,14 +138,14 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "",
      "Hatha-Traditional, Hatha-Sivananda, Nidra",
-     {"Tannenhangweg 55", "79555 Freiburg", ""},
+     {"Am Kuckuckstannenhang 55", "79555 Freiburg", ""},
      "Germany",
-     "+49 761 5550 0160",
-     "+49 761 5550 0161",
+     "+49 761 0555 0160",
+     "+49 761 0555 0161",
      "",
      "zentrum@crestwald.example",
      "www.crestwald.example",
-     {"Munich centre: Isarbogen 5, 80555 Munich, telephone +49 89 5550 0162", ""},
+     {"Munich centre: Isarkieselbogen 5, 80555 Munich, telephone +49 89 0555 0162", ""},
      "",
      "Yoga holidays and seminars throughout the year, teacher training, classical yoga (asana, pranayama, Yoga Nidra, meditation, mantra chanting), an association of its teachers."},
     {4,
@@ -122,7 +164,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Canada",
      "+1 902 555 0171",
      "",
-     "1-800-555-0188",
+     "",
      "ashram@dunmere.example",
      "www.dunmere.example",
      {"", ""},
@@ -140,9 +182,9 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "",
      "Hatha-Sivananda",
-     {"Steigerpad 55", "1231 XX Loosdrecht", ""},
+     {"Reigersveerpad 55", "1231 SS Loosdrecht", ""},
      "Holland",
-     "+31 35 555 0172",
+     "+31 35 55 0172",
      "",
      "",
      "yoga@destilleplas.example",
@@ -162,14 +204,14 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "",
      "Radja, Hatha-Traditional, Meditation",
-     {"55 Lanternhill Road", "Bristol BS5 5XX", ""},
+     {"55 Lanternhill Road", "Bristol BS5 5XV", ""},
      "England",
-     "+44 117 555 0145",
+     "+44 1632 960 145",
      "",
      "",
      "mission@innerlamp.example",
      "www.innerlamp.example",
-     {"Bath meeting house: 5 Crescent Steps, Bath BA5 5XX, telephone +44 1225 555 0146", ""},
+     {"Bath meeting house: 5 Lamplit Crescent Steps, Bath BA5 5XV, telephone +44 1632 960 146", ""},
      "",
      "Classes, initiation, counselling, Hatha Yoga and Radja Yoga."},
     {7,
@@ -228,7 +270,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Ansel Brightman",
      "Founder",
      "Kriya, Meditation",
-     {"5550 North Lakeshore Court", "Chicago, IL 60655", ""},
+     {"5550 North Lantern Shore Court", "Chicago, IL 60655", ""},
      "USA",
      "+1 312 555 0145",
      "+1 312 555 0146",
@@ -252,8 +294,8 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Radja, Meditation, Mantra",
      {"Calle Lucero Manso 555", "Buenos Aires C1405XAA", ""},
      "Argentina",
-     "+54 11 5550 0131",
-     "+54 11 5550 0132",
+     "+54 11 550 0131",
+     "+54 11 550 0132",
      "",
      "templo@solinterior.example",
      "www.solinterior.example",
@@ -272,7 +314,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "",
      "",
      "Kundalini, Hatha-Traditional",
-     {"Suite 5, 5550 Madrona Way", "Seattle, WA 98555", ""},
+     {"Suite 5, 5550 Madrona Lantern Way", "Seattle, WA 98555", ""},
      "USA",
      "+1 206 555 0147",
      "",
@@ -294,15 +336,15 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Imogen Farrant",
      "Director",
      "Hatha-Traditional, Ashtanga, Integrative",
-     {"55 Larkfield Row", "London N5 5XX", ""},
+     {"55 Larkfield Row", "London N5 5XV", ""},
      "England",
-     "+44 20 5550 0142",
-     "+44 20 5550 0143",
+     "+44 20 7946 0142",
+     "+44 20 7946 0143",
      "",
      "office@larkfieldyoga.example",
      "www.larkfieldyoga.example",
-     {"Second school: 5 Willowmead Yard, Guildford GU5 5XX, telephone +44 1483 555 0144", ""},
-     "Larkfield School of Yoga Ltd, company no. 05550142 (a fictional number)",
+     {"Second school: 5 Willowmead Yard, Guildford GU5 5XV, telephone +44 1632 960 144", ""},
+     "",
      "Vinyasa flow classes rooted in traditional Hatha Yoga and informed by modern medical science, teacher training, courses for beginners."},
     {13,
      "Larkfield School of Yoga2",
@@ -316,15 +358,15 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Imogen Farrant",
      "Director",
      "Hatha-Traditional, Ashtanga, Integrative",
-     {"55 Larkfield Row", "London N5 5XX", ""},
+     {"55 Larkfield Row", "London N5 5XV", ""},
      "England",
-     "+44 20 5550 0142",
-     "+44 20 5550 0143",
+     "+44 20 7946 0142",
+     "+44 20 7946 0143",
      "",
      "office@larkfieldyoga.example",
      "www.larkfieldyoga.example",
-     {"Second school: 5 Willowmead Yard, Guildford GU5 5XX, telephone +44 1483 555 0144", ""},
-     "Larkfield School of Yoga Ltd, company no. 05550142 (a fictional number)",
+     {"Second school: 5 Willowmead Yard, Guildford GU5 5XV, telephone +44 1632 960 144", ""},
+     "",
      "Vinyasa flow classes rooted in traditional Hatha Yoga and informed by modern medical science, teacher training, courses for beginners."},
     {14,
      "Unwind After Work: Drop-in Hatha Yoga",
@@ -340,7 +382,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "Hatha-Traditional, Nidra",
      {"Sala 5, Edificio Los Quillayes", "Avenida del Boldo Fresco 555", "Providencia, Santiago 7505550"},
      "Chile",
-     "+56 2 2555 0101",
+     "+56 2 555 0101",
      "",
      "",
      "clases@unwindafterwork.example",

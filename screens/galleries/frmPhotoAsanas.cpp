@@ -4,10 +4,8 @@
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "PictureFile.h"
+#include "ListBoxControl.h"
 #include "ScreenSlots.h"
-#include "ScreenTable.h"
-
-#include <QListWidget>
 
 #include <array>
 
@@ -15,8 +13,7 @@ namespace vireka {
 
 namespace {
 
-constexpr Colour Blue = RGB(0, 0, 255);
-constexpr Colour White = RGB(255, 255, 255);
+using namespace colours;
 
 // The list shows the postures in this order; the photographs are not always named like them.
 struct Pose {
@@ -71,55 +68,41 @@ QString creditLine(int credit)
 }
 
 const ControlSpec layout[] = {
-    boxedLink("lblExit", "EXIT", 8640, 0, 855, 255, Blue, RGB(192, 0, 0), 8.25, 0),
+    boxedLink("lblExit", "EXIT", 8640, 0, 855, 255, BrightBlue, DarkRed, 8.25, 0),
     {.name = "lstAsanas", .kind = ControlKind::ListBox, .left = 120, .top = 240, .width = 2175, .height = 6060,
-     .backColor = RGB(0, 0, 128), .foreColor = RGB(255, 255, 0), .font = Sans(9.75), .items = entries,
+     .backColor = Navy, .foreColor = Yellow, .font = Sans(9.75), .items = entries,
      .tabIndex = 1},
     {.name = "lblAsanas", .left = 6480, .top = 240, .width = 1125, .height = 195, .autoSize = true,
      .visible = false, .tabIndex = 2},
-    {.name = "lblCourtesy", .left = 2280, .top = 0, .width = 6375, .height = 255, .backColor = Blue,
+    {.name = "lblCourtesy", .left = 2280, .top = 0, .width = 6375, .height = 255, .backColor = BrightBlue,
      .foreColor = White, .font = Sans(8.25), .borderStyle = 1, .alignment = Align::Centre, .tabIndex = 3},
-    boxedLink("Label1", "Click Asana below", 120, 0, 2175, 255, Blue, White, 8.25, 4),
+    boxedLink("Label1", "Click Asana below", 120, 0, 2175, 255, BrightBlue, White, 8.25, 4),
     {.name = "Image1", .kind = ControlKind::Image, .left = 2280, .top = 240, .width = 3615, .height = 3615},
 };
 
 } // namespace
 
-const Handler<frmPhotoAsanas> frmPhotoAsanas::handlers[] = {
-    {"lstAsanas", Event::Click, &frmPhotoAsanas::lstAsanas_Click},
-    {"lblAsanas", Event::Change, &frmPhotoAsanas::lblAsanas_Change},
-    {"lblExit", Event::Click, &frmPhotoAsanas::lblExit_Click},
-};
-
-frmPhotoAsanas::frmPhotoAsanas() : Screen(screenSpec("frmPhotoAsanas"), layout) {}
-
-ImageControl *frmPhotoAsanas::Image1() const { return control<ImageControl>("Image1"); }
-LabelControl *frmPhotoAsanas::lblCourtesy() const { return control<LabelControl>("lblCourtesy"); }
-LabelControl *frmPhotoAsanas::lblAsanas() const { return control<LabelControl>("lblAsanas"); }
-
-void frmPhotoAsanas::connectHandlers()
-{
-    bind<frmPhotoAsanas>(handlers);
-}
+frmPhotoAsanas::frmPhotoAsanas() : Screen(Spec, layout) {}
 
 // Passes the chosen entry on through the hidden label, whose change shows the posture.
 void frmPhotoAsanas::lstAsanas_Click()
 {
-    auto *list = control<QListWidget>("lstAsanas");
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            lblAsanas()->setCaption(list->item(i)->text());
+    auto &list = control<ListBoxControl>("lstAsanas");
+    for (int i = 0; i < list.count(); ++i)
+        if (list.item(i)->isSelected())
+            control<LabelControl>("lblAsanas").setCaption(list.item(i)->text());
 }
 
 void frmPhotoAsanas::lblAsanas_Change()
 {
+    const QString chosen = control<LabelControl>("lblAsanas").caption();
     for (const Pose &pose : poses) {
-        if (lblAsanas()->caption() != QLatin1String(pose.entry))
+        if (chosen != QLatin1String(pose.entry))
             continue;
         // The credit line follows only a picture that loaded, so a failure leaves both as they were.
-        if (!LoadPictureFile(Image1(), QString::fromLatin1(pose.picture)))
+        if (!LoadPictureFile(control<ImageControl>("Image1"), QString::fromLatin1(pose.picture)))
             return;
-        lblCourtesy()->setCaption(creditLine(pose.credit));
+        control<LabelControl>("lblCourtesy").setCaption(creditLine(pose.credit));
     }
 }
 

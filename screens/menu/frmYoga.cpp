@@ -1,9 +1,8 @@
 #include "frmYoga.h"
 
-#include "DocumentArea.h"
 #include "ScreenSlots.h"
-#include "ScreenTable.h"
 #include "Shell.h"
+#include "directory/frmDirectory.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "study/frmYogaInstructions.h"
 
@@ -11,10 +10,7 @@ namespace vireka {
 
 namespace {
 
-constexpr Colour Blue = RGB(0, 0, 192);
-constexpr Colour White = RGB(255, 255, 255);
-
-constexpr Colour Red = RGB(255, 0, 0);
+using namespace colours;
 
 // A link of the left-hand column: blue box, white caption.
 constexpr ControlSpec menuLink(const char *name, const char *caption, int top, int height, int tabIndex)
@@ -36,8 +32,7 @@ const ControlSpec layout[] = {
      .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
      .wordWrap = true, .tabIndex = 5},
     {.name = "Label15", .caption = "VIREKA", .left = 2520, .top = 120, .width = 6735, .height = 495,
-     .foreColor = RGB(255, 255, 0), .font = SansBold(13.5), .transparent = true, .alignment = Align::Centre,
-     .tabIndex = 9},
+     .foreColor = Yellow, .font = SansBold(13.5), .transparent = true, .alignment = Align::Centre, .tabIndex = 9},
     menuLink("lblDirectory", "YOGA DIRECTORY", 3000, 375, 3),
     menuLink("lblArticles", "YOGA ARTICLES", 2520, 375, 2),
     {.name = "lblTraditions", .caption = "YOGA TRADITIONS", .left = 120, .top = 1320, .width = 2175, .height = 375,
@@ -46,53 +41,34 @@ const ControlSpec layout[] = {
     menuLink("lblInstructions", "YOGA INSTRUCTIONS", 1800, 615, 0),
 };
 
+// YOGA TRADITIONS stays on the menu: it shows the definitions in the menu's own area.
+constexpr DocumentLink definitions[] = {
+    {"lblTraditions", "\\YogaDef.rtf"},
+};
 
 } // namespace
 
-const Handler<frmYoga> frmYoga::handlers[] = {
-    {"lblInstructions", Event::Click, &frmYoga::lblInstructions_Click},
-    {"lblTraditions", Event::Click, &frmYoga::lblTraditions_Click},
-    {"lblArticles", Event::Click, &frmYoga::lblArticles_Click},
-    {"lblDirectory", Event::Click, &frmYoga::lblDirectory_Click},
-    {"lblAsanas", Event::Click, &frmYoga::lblAsanas_Click},
-    {"lblTesmara", Event::Click, &frmYoga::lblTesmara_Click},
-    {"lblHalvena", Event::Click, &frmYoga::lblHalvena_Click},
-    {"lblUpgrades", Event::Click, &frmYoga::lblUpgrades_Click},
-    {"lblAbout", Event::Click, &frmYoga::lblAbout_Click},
-    {"lblExit", Event::Click, &frmYoga::lblExit_Click},
-};
+const LinkTable frmYoga::Links{"rtfYoga", LoadRule::OverShown, definitions};
 
-
-frmYoga::frmYoga() : Screen(screenSpec("frmYoga"), layout) {}
-
-DocumentArea *frmYoga::rtfYoga() const
-{
-    return control<DocumentArea>("rtfYoga");
-}
+frmYoga::frmYoga() : Screen(Spec, layout, Links) {}
 
 void frmYoga::Form_Load()
 {
     if (SetProgramFolder() == OutOfMemory)
-        ShowMessage(shortOnMemoryText());
-}
-
-void frmYoga::connectHandlers()
-{
-    bind<frmYoga>(handlers);
+        ShowMessage(QStringLiteral("You are short on Memory.\r\n"
+                                   "Settings might need adjusting,or Computer might need more RAM."));
 }
 
 void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
 void frmYoga::lblAsanas_Click() { OpenScreen<frmPhotoAsanas>(); }
-void frmYoga::lblTraditions_Click() { LoadDocument(rtfYoga(), QStringLiteral("\\YogaDef.rtf")); }
+void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 // The screens these links open come with their own sections; until then the links do nothing.
 void frmYoga::lblArticles_Click() {}
-void frmYoga::lblDirectory_Click() {}
+void frmYoga::lblDirectory_Click() { OpenScreen<frmDirectory>(); }
 void frmYoga::lblTesmara_Click() {}
 void frmYoga::lblHalvena_Click() {}
 void frmYoga::lblUpgrades_Click() {}
 void frmYoga::lblAbout_Click() {}
-
-void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 } // namespace vireka

@@ -4,25 +4,17 @@
 
 namespace vireka {
 
-class DocumentArea;
-
-// The main menu: the start-up screen with the links to every section.
+// The main menu: the start-up screen with the links to every section and the definitions.
 class frmYoga : public Screen {
     Q_OBJECT
 public:
+    static constexpr const ScreenSpec &Spec = screenSpec("frmYoga");
+    static const LinkTable Links;
     frmYoga();
 
-    DocumentArea *rtfYoga() const;
-
-protected:
-    void Form_Load() override;
-    void connectHandlers() override;
-
-private:
-    static const Handler<frmYoga> handlers[];
-
+private slots:
+    void Form_Load();
     void lblInstructions_Click();
-    void lblTraditions_Click();
     void lblArticles_Click();
     void lblDirectory_Click();
     void lblAsanas_Click();

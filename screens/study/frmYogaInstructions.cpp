@@ -1,15 +1,12 @@
 #include "frmYogaInstructions.h"
 
-#include "DocumentArea.h"
 #include "ScreenSlots.h"
-#include "ScreenTable.h"
 
 namespace vireka {
 
 namespace {
 
-constexpr Colour Navy = RGB(0, 0, 128);
-constexpr Colour OliveYellow = RGB(192, 192, 0);
+using namespace colours;
 
 // A topic link of the column: navy box, olive-yellow bold caption.
 constexpr ControlSpec topic(const char *name, const char *caption, int top, int tabIndex)
@@ -37,16 +34,12 @@ const ControlSpec layout[] = {
     topic("lblConcentration", "CONCENTRATION", 3960, 6),
     topic("lblMeditation", "MEDITATION", 4320, 7),
     topic("lblSamadhi", "SAMADHI", 4680, 8),
-    boxedLink("lblExit", "EXIT", 240, 5040, 1695, 255, Navy, RGB(255, 0, 0), 8.25, 9),
+    boxedLink("lblExit", "EXIT", 240, 5040, 1695, 255, Navy, Red, 8.25, 9),
 };
 
-struct Link {
-    const char *control;
-    const char *document;
-};
-
-// Which document each topic link loads; the names are fixed and not derived from the captions.
-const Link links[] = {
+// The names are fixed and not derived from the captions: MEDITATION loads "Meditate.rtf", because
+// "Meditation.rtf" is a tradition listing.
+constexpr DocumentLink topics[] = {
     {"lblIntroduction", "\\Introduction.rtf"},
     {"lblEight", "\\Eight.rtf"},
     {"lblCleansing", "\\Purification.rtf"},
@@ -60,26 +53,9 @@ const Link links[] = {
 
 } // namespace
 
-const Handler<frmYogaInstructions> frmYogaInstructions::handlers[] = {
-    {"lblExit", Event::Click, &frmYogaInstructions::lblExit_Click},
-};
+const LinkTable frmYogaInstructions::Links{"rtfInstructions", LoadRule::OverShown, topics};
 
-
-frmYogaInstructions::frmYogaInstructions() : Screen(screenSpec("frmYogaInstructions"), layout) {}
-
-DocumentArea *frmYogaInstructions::rtfInstructions() const
-{
-    return control<DocumentArea>("rtfInstructions");
-}
-
-void frmYogaInstructions::connectHandlers()
-{
-    for (const Link &link : links)
-        on(link.control, Event::Click, [this, document = link.document] {
-            LoadDocument(rtfInstructions(), QString::fromLatin1(document));
-        });
-    bind<frmYogaInstructions>(handlers);
-}
+frmYogaInstructions::frmYogaInstructions() : Screen(Spec, layout, Links) {}
 
 void frmYogaInstructions::lblExit_Click() { CloseScreen<frmYogaInstructions>(); }
 

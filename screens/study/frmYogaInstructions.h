@@ -4,22 +4,15 @@
 
 namespace vireka {
 
-class DocumentArea;
-
 // The study section on practice: nine topics, each loading its document into one area.
 class frmYogaInstructions : public Screen {
     Q_OBJECT
 public:
+    static constexpr const ScreenSpec &Spec = screenSpec("frmYogaInstructions");
+    static const LinkTable Links;
     frmYogaInstructions();
 
-    DocumentArea *rtfInstructions() const;
-
-protected:
-    void connectHandlers() override;
-
-private:
-    static const Handler<frmYogaInstructions> handlers[];
-
+private slots:
     void lblExit_Click();
 };
 

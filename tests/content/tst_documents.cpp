@@ -1,7 +1,12 @@
 // Every shipped document: that it loads, that the screens' link tables and
 // the folder agree, and that it keeps to the plain RTF all documents share.
 
+#include "DocumentArea.h"
+#include "Fonts.h"
 #include "rtf/RtfReader.h"
+
+#include <QApplication>
+#include <QScrollBar>
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +73,7 @@ QString dialectFault(const QByteArray &data)
 {
     static const QSet<QByteArray> plainWords = {"rtf1",  "ansi", "deff0", "deftab720", "fonttbl", "f0",
                                                 "f1",    "f2",   "fswiss", "froman",   "fcharset2",
-                                                "colortbl", "deflang1033", "pard", "plain", "b", "b0",
+                                                "colortbl", "deflang1033", "pard", "plain", "b",
                                                 "cf1",   "qc",   "par",  "endash"};
     static const QSet<int> sizes = {20, 22, 24, 28, 32, 36, 40};
 
@@ -183,6 +188,10 @@ private slots:
     void everyFileKeepsToTheSharedDialect_data();
     void everyFileKeepsToTheSharedDialect();
     void dialectCheckCatchesTypicalSlips();
+    void sharedSafetyAdviceIsWordedAlike_data();
+    void sharedSafetyAdviceIsWordedAlike();
+    void centreDocumentsFitTheirBoxes_data();
+    void centreDocumentsFitTheirBoxes();
 };
 
 void TestDocuments::everyFileLoads_data()
@@ -249,10 +258,99 @@ void TestDocuments::dialectCheckCatchesTypicalSlips()
     QVERIFY(!broken("\\par", "\\line").isEmpty());             // control word outside the list
     QVERIFY(!broken("\\fs24", "\\fs26").isEmpty());            // size outside the list
     QVERIFY(!broken("\\~", "\\-").isEmpty());                  // control symbol outside the list
+    QVERIFY(!broken("One", "\\b One\\b0").isEmpty());        // bold ends with \plain, not \b0
     QVERIFY(!broken("\\par\r\n}", "\\par\r\n").isEmpty());     // group never closed
     QVERIFY(!broken("four", "f\xc3\xbcr").isEmpty());          // accented letter
     QVERIFY(!broken("\\red0\\green0\\blue0;\\red255", "\\red255\\green255\\blue255;\\red0").isEmpty());
     QVERIFY(!broken("\\red255\\green255\\blue255;}", "}").isEmpty()); // \cf1 without a colour
+}
+
+// Advice that several documents give must read the same in each, or the
+// reader is left to choose between two rules.
+void TestDocuments::sharedSafetyAdviceIsWordedAlike_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("advice");
+
+    const QString alone = QStringLiteral(
+        "Of the cleansing practices, only jala neti, trataka and the gentle kapalabhati described in "
+        "\"Pranayama\" may be learned from written instructions, and only by healthy adults who keep to "
+        "their cautions; all the others, and any stronger form of kapalabhati, must be learned in person "
+        "from an experienced teacher.");
+    const QString retention = QStringLiteral(
+        "Do not hold the breath, even briefly, if you have high blood pressure, heart disease, a history "
+        "of stroke, epilepsy, asthma or another lung disease, glaucoma or a detached retina, or a hernia, "
+        "or if you are pregnant.");
+    const QString forceful = QStringLiteral(
+        "not suitable for people with high blood pressure, heart disease, hernia, epilepsy, glaucoma or "
+        "vertigo, during pregnancy or menstruation, or soon after abdominal surgery; stop at once if you "
+        "feel dizzy.");
+    const QString gazing = QStringLiteral("for thirty seconds to a minute");
+    const QString gazingLater = QStringLiteral("Over weeks, increase the time of gazing to two or three minutes.");
+
+    const struct
+    {
+        const char *topic;
+        const QString &advice;
+        QStringList files;
+    } shared[] = {
+        {"learning alone", alone, {"Purification.rtf", "Introduction.rtf", "Pranayama.rtf"}},
+        {"retention", retention, {"Pranayama.rtf", "Mudras.rtf", "Purification.rtf"}},
+        {"forceful breathing", forceful, {"Pranayama.rtf", "Purification.rtf", "YogaDef.rtf"}},
+        {"trataka time", gazing, {"Purification.rtf", "Concentration.rtf"}},
+        {"trataka later", gazingLater, {"Purification.rtf", "Concentration.rtf"}},
+    };
+    for (const auto &s : shared)
+        for (const QString &file : s.files)
+            QTest::newRow(qPrintable(QStringLiteral("%1 in %2").arg(QLatin1String(s.topic), file)))
+                << file << s.advice;
+}
+
+void TestDocuments::sharedSafetyAdviceIsWordedAlike()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, advice);
+    QTextDocument doc;
+    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, doc));
+    const QString text = doc.toPlainText().simplified();
+    QVERIFY2(text.contains(advice), qPrintable(file + " lacks: " + advice));
+}
+
+// The featured centre pages show their documents in small boxes; a document
+// that needs many screens of scrolling there is too long for its page.
+void TestDocuments::centreDocumentsFitTheirBoxes_data()
+{
+    // The featured centre pages' document boxes, in twips.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("Centre1.rtf") << "Centre1.rtf" << 4215 << 1695;
+    QTest::newRow("Centre2.rtf") << "Centre2.rtf" << 8175 << 2175;
+    QTest::newRow("Centre3.rtf") << "Centre3.rtf" << 4095 << 2775;
+    QTest::newRow("Centre4.rtf") << "Centre4.rtf" << 4455 << 2415;
+    QTest::newRow("Centre5.rtf") << "Centre5.rtf" << 4335 << 2655;
+}
+
+void TestDocuments::centreDocumentsFitTheirBoxes()
+{
+    QFETCH(QString, file);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    vireka::installFontSubstitutions();
+    vireka::DocumentArea area(nullptr);
+    area.setFont(vireka::toQFont(vireka::Sans(8.25)));
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area.resize(width / 15, height / 15);
+    QTextDocument *doc = area.newDocument();
+    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, *doc));
+    area.showDocument(doc);
+    area.show();
+    QApplication::processEvents();
+    const QScrollBar *bar = area.verticalScrollBar();
+    // The smallest box holds five lines; even the page's own stored text
+    // takes three boxfuls there, so four is "little scrolling".
+    const double boxfuls = double(bar->maximum() + bar->pageStep()) / bar->pageStep();
+    QVERIFY2(boxfuls <= 4.0, qPrintable(QStringLiteral("%1 boxfuls").arg(boxfuls, 0, 'f', 1)));
 }
 
 QTEST_MAIN(TestDocuments)

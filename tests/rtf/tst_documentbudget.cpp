@@ -155,7 +155,7 @@ void TestDocumentBudget::areaShowsWhatFits()
     DocumentArea area(&window);
     area.setGeometry(0, 0, 249, 241);
     window.show();
-    LoadDocument(&area, QStringLiteral("\\YogaDef.rtf"));
+    LoadDocument(area, QStringLiteral("\\YogaDef.rtf"));
     QDir::setCurrent(previous);
 
     QTextDocument *doc = area.document();

@@ -2,30 +2,30 @@
 
 #include "Application.h"
 #include "Colour.h"
+#include "Palette.h"
 #include "DocumentArea.h"
 #include "Fonts.h"
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "LineControl.h"
 #include "PictureBoxControl.h"
-#include "ScreenSlots.h"
-#include "Shell.h"
-#include "ShellFixture.h"
+#include "ListBoxControl.h"
+#include "ScreenTest.h"
 
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 using namespace vireka;
-using vireka::test::ShellFixture;
+using namespace vireka::test;
 
 namespace {
 
-constexpr Colour Red = RGB(255, 0, 0);
-constexpr Colour Blue = RGB(0, 0, 255);
+using namespace colours;
 
 const char *const fruits[] = {"Banana", "Apple", "Cherry"};
 
@@ -34,7 +34,7 @@ const char *const fruits[] = {"Banana", "Apple", "Cherry"};
 const ControlSpec overlapLayout[] = {
     {.name = "lblTop", .caption = "top", .left = 0, .top = 0, .width = 1500, .height = 1500, .backColor = Red},
     {.name = "lblBelow", .caption = "below", .left = 750, .top = 750, .width = 1500, .height = 1500,
-     .backColor = Blue},
+     .backColor = BrightBlue},
     {.name = "lblWrapped", .caption = "one two three four five six seven eight nine ten", .left = 3000,
      .top = 0, .width = 900, .height = 255, .wordWrap = true, .autoSize = true},
     {.name = "lblHidden", .caption = "", .left = 3000, .top = 3000, .width = 600, .height = 200, .autoSize = true,
@@ -49,18 +49,23 @@ const ControlSpec overlapLayout[] = {
     {.name = "Text1", .kind = ControlKind::TextBox, .caption = "first\r\nsecond", .left = 7500, .top = 0,
      .width = 1500, .height = 900, .alignment = Align::Centre, .scrollBars = 2, .tabIndex = 2},
     {.name = "lstFruit", .kind = ControlKind::ListBox, .left = 1500, .top = 1500, .width = 1500, .height = 1500,
-     .backColor = RGB(0, 0, 128), .foreColor = RGB(255, 255, 0), .items = fruits, .tabIndex = 1},
+     .backColor = Navy, .foreColor = Yellow, .items = fruits, .tabIndex = 1},
     {.name = "Picture1", .kind = ControlKind::PictureBox, .left = 7500, .top = 1500, .width = 300, .height = 300,
      .autoSize = true, .tabIndex = 4},
 };
 
 const ScreenSpec layoutSpec{.name = "testLayout", .caption = "Layout", .clientWidth = 9480, .clientHeight = 6000,
-                            .backColor = RGB(0, 0, 0), .maximised = true};
+                            .backColor = Black, .maximised = true};
+
+} // namespace
 
 class TestLayout : public Screen {
+    Q_OBJECT
 public:
     TestLayout() : Screen(layoutSpec, overlapLayout) {}
 };
+
+namespace {
 
 // The control of the table that lies on top at `point`, whatever inner widget Qt finds there.
 QString controlAt(QWidget *client, QPoint point)
@@ -88,18 +93,37 @@ const ControlSpec commandLayout[] = {
 const ScreenSpec commandSpec{.name = "testCommands", .caption = "Commands", .clientWidth = 4500,
                              .clientHeight = 3000, .mousePointer = PointerCustom};
 
+const ControlSpec storedLayout[] = {
+    {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 0, .width = 3000, .height = 1500,
+     .scrollBars = 2, .stored = "testStored/rtfText.rtf", .tabIndex = 0},
+    {.name = "rtfNone", .kind = ControlKind::DocumentArea, .left = 0, .top = 1500, .width = 3000, .height = 1500,
+     .stored = "testStored/missing.rtf", .tabIndex = 1},
+};
+const ScreenSpec storedSpec{.name = "testStored", .caption = "Stored", .clientWidth = 4500, .clientHeight = 3000,
+                            .setsProgramFolder = true};
+
+} // namespace
+
+class TestStored : public Screen {
+    Q_OBJECT
+public:
+    TestStored() : Screen(storedSpec, storedLayout) {}
+};
+
 class TestCommands : public Screen {
+    Q_OBJECT
 public:
     TestCommands() : Screen(commandSpec, commandLayout) {}
     QStringList ran;
 
-protected:
-    void connectHandlers() override
-    {
-        for (const char *name : {"mnuNext", "mnuClose", "cmdOK", "cmdOther"})
-            on(name, Event::Click, [this, name] { ran << QString::fromLatin1(name); });
-    }
+private slots:
+    void mnuNext_Click() { ran << QStringLiteral("mnuNext"); }
+    void mnuClose_Click() { ran << QStringLiteral("mnuClose"); }
+    void cmdOK_Click() { ran << QStringLiteral("cmdOK"); }
+    void cmdOther_Click() { ran << QStringLiteral("cmdOther"); }
 };
+
+namespace {
 
 QImage solid(int width, int height, QColor colour)
 {
@@ -110,7 +134,7 @@ QImage solid(int width, int height, QColor colour)
 
 } // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public ScreenTestCase {
     Q_OBJECT
 
 private slots:
@@ -141,7 +165,6 @@ private slots:
 
     void stackingPutsWindowedAboveWindowlessInTableOrder()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
         QWidget *client = screen.client();
         // Where the two labels overlap, the first one in the table is on top.
@@ -153,25 +176,23 @@ private slots:
 
     void focusGoesToLowestTabIndexAndTabFollowsIt()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
         QApplication::setActiveWindow(screen.window());
         QVERIFY(QTest::qWaitForWindowActive(screen.window()));
-        QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("lstFruit"));
+        QCOMPARE(QApplication::focusWidget(), (&screen.control<QWidget>("lstFruit")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("Text1"));
+        QCOMPARE(QApplication::focusWidget(), (&screen.control<QWidget>("Text1")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("cmdGo"));
+        QCOMPARE(QApplication::focusWidget(), (&screen.control<QWidget>("cmdGo")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("Text1"));
-        QCOMPARE(screen.control<QWidget>("lblTop")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(QApplication::focusWidget(), (&screen.control<QWidget>("Text1")));
+        QCOMPARE((&screen.control<QWidget>("lblTop"))->focusPolicy(), Qt::NoFocus);
     }
 
     void labelClickCountsOncePerClickAndDoubleClick()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
-        auto *label = screen.control<LabelControl>("lblTop");
+        auto *label = (&screen.control<LabelControl>("lblTop"));
         QSignalSpy clicks(label, &LabelControl::clicked);
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(90, 90));
         QCOMPARE(clicks.count(), 1);
@@ -185,9 +206,8 @@ private slots:
 
     void hiddenLabelStillRaisesChange()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
-        auto *hidden = screen.control<LabelControl>("lblHidden");
+        auto *hidden = (&screen.control<LabelControl>("lblHidden"));
         QVERIFY(!hidden->isVisible());
         QSignalSpy changes(hidden, &LabelControl::changed);
         hidden->setCaption(QStringLiteral("Nauli"));
@@ -199,9 +219,8 @@ private slots:
 
     void autoSizedWrappingLabelGrowsDownAtItsWidth()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
-        auto *label = screen.control<LabelControl>("lblWrapped");
+        auto *label = (&screen.control<LabelControl>("lblWrapped"));
         QCOMPARE(label->width(), 60);
         QVERIFY2(label->height() > 3 * QFontMetrics(label->font()).height() - 1, "wrapped onto several lines");
         QCOMPARE(label->pos(), QPoint(200, 0));
@@ -209,14 +228,13 @@ private slots:
 
     void imagesStretchOrTakeTheirPicturesSize()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
-        auto *stretched = screen.control<ImageControl>("Image1");
+        auto *stretched = (&screen.control<ImageControl>("Image1"));
         stretched->setPicture(solid(300, 20, Qt::green));
         QCOMPARE(stretched->size(), QSize(100, 60));
         QCOMPARE(QColor::fromRgb(stretched->grab().toImage().pixel(50, 55)), QColor(Qt::green));
 
-        auto *natural = screen.control<ImageControl>("Image2");
+        auto *natural = (&screen.control<ImageControl>("Image2"));
         natural->setPicture(solid(150, 180, Qt::red));
         QCOMPARE(natural->size(), QSize(150, 180));
         natural->setPicture(solid(20, 30, Qt::blue));
@@ -225,32 +243,30 @@ private slots:
 
     void otherKindsFollowTheirRows()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
-        QVERIFY(screen.control<LineControl>("Line1(0)"));
-        QCOMPARE(screen.control<LineControl>("Line1(0)")->ends(), QLine(0, 300, 200, 300));
+        QVERIFY((&screen.control<LineControl>("Line1(0)")));
+        QCOMPARE((&screen.control<LineControl>("Line1(0)"))->ends(), QLine(0, 300, 200, 300));
 
-        auto *text = screen.control<QTextEdit>("Text1");
+        auto *text = (&screen.control<QTextEdit>("Text1"));
         QCOMPARE(text->toPlainText(), QStringLiteral("first\nsecond"));
         QVERIFY(!text->isReadOnly());
         QCOMPARE(text->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
 
-        auto *list = screen.control<QListWidget>("lstFruit");
+        auto *list = (&screen.control<QListWidget>("lstFruit"));
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Banana")); // stored order, not sorted
         QCOMPARE(list->item(2)->data(Qt::UserRole).toInt(), 0);
         QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 0, 128));
 
-        auto *box = screen.control<PictureBoxControl>("Picture1");
+        auto *box = (&screen.control<PictureBoxControl>("Picture1"));
         box->setPicture(solid(40, 30, Qt::yellow));
         QCOMPARE(box->size(), QSize(40 + 2 * box->frameWidth(), 30 + 2 * box->frameWidth()));
     }
 
     void listSelectionByKeyboardIsAClick()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
-        auto *list = screen.control<QListWidget>("lstFruit");
+        auto *list = (&screen.control<QListWidget>("lstFruit"));
         QSignalSpy clicks(list, &QListWidget::itemSelectionChanged);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
@@ -261,7 +277,6 @@ private slots:
 
     void menuCommandsRunTheirHandlers()
     {
-        ShellFixture fixture;
         TestCommands &screen = OpenScreen<TestCommands>();
         QVERIFY(screen.menuBar());
         const auto commands = screen.menuBar()->actions();
@@ -275,40 +290,55 @@ private slots:
 
     void enterPressesTheDefaultButtonUnlessAnotherHasTheFocus()
     {
-        ShellFixture fixture;
         TestCommands &screen = OpenScreen<TestCommands>();
-        QTest::keyClick(screen.control<QTextEdit>("Text1"), Qt::Key_Return);
+        QTest::keyClick((&screen.control<QTextEdit>("Text1")), Qt::Key_Return);
         QCOMPARE(screen.ran, QStringList{QStringLiteral("cmdOK")});
-        QVERIFY(screen.control<QTextEdit>("Text1")->toPlainText().isEmpty());
-        auto *other = screen.control<QPushButton>("cmdOther");
+        QVERIFY((&screen.control<QTextEdit>("Text1"))->toPlainText().isEmpty());
+        auto *other = (&screen.control<QPushButton>("cmdOther"));
         other->setFocus();
         QTest::keyClick(other, Qt::Key_Return);
         QCOMPARE(screen.ran.last(), QStringLiteral("cmdOther"));
         QCOMPARE(screen.ran.size(), 2);
     }
 
-    void customPointerGivesWayForGoodOnReset()
+    void customPointerOnTheScreenAndOnItsOwnControls()
     {
-        ShellFixture fixture;
         TestCommands &screen = OpenScreen<TestCommands>();
-        QCOMPARE(screen.control<QWidget>("lblLink")->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE((&screen.control<QWidget>("lblLink"))->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(screen.client()->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(screen.mousePointer(), PointerCustom);
-        ResetPointer(screen);
+        screen.setMousePointer(PointerDefault);
         QCOMPARE(screen.mousePointer(), PointerDefault);
         QCOMPARE(screen.client()->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(screen.control<QWidget>("lblLink")->cursor().shape(), Qt::BitmapCursor); // its own pointer
-        ResetPointer(screen);
-        QCOMPARE(screen.mousePointer(), PointerDefault);
+        QCOMPARE((&screen.control<QWidget>("lblLink"))->cursor().shape(), Qt::BitmapCursor); // its own pointer
+    }
+
+    void storedDocumentsShowUntilReplacedAndComeBackOnReopening()
+    {
+        fixture.writeFile("Doc.rtf", rtf("loaded"));
+        TestStored &screen = OpenScreen<TestStored>();
+        QCOMPARE(shown(screen, "rtfText"), QStringLiteral("Stored first text"));
+        QVERIFY(shown(screen, "rtfNone").isEmpty()); // a stored text that is missing shows nothing
+        const QTextCharFormat format = screen.control<DocumentArea>("rtfText").document()->begin().begin().fragment().charFormat();
+        QCOMPARE(format.foreground().color(), QColor(255, 0, 0));
+        QCOMPARE(format.fontWeight(), int(QFont::Bold));
+        LoadDocument(screen.control<DocumentArea>("rtfText"), QStringLiteral("\\Missing.rtf"));
+        QCOMPARE(shown(screen, "rtfText"), QStringLiteral("Stored first text"));
+        ClearDocument(screen.control<DocumentArea>("rtfText"));
+        QVERIFY(shown(screen, "rtfText").isEmpty());
+        LoadDocument(screen.control<DocumentArea>("rtfText"), QStringLiteral("\\Doc.rtf"));
+        QCOMPARE(shown(screen, "rtfText"), QStringLiteral("loaded"));
+        CloseScreen<TestStored>();
+        ShellFixture::restart();
+        QCOMPARE(shown(OpenScreen<TestStored>(), "rtfText"), QStringLiteral("Stored first text"));
     }
 
     void maximisedScreenKeepsControlsAtTheirPlaces()
     {
-        ShellFixture fixture;
         TestLayout &screen = OpenScreen<TestLayout>();
         QVERIFY(screen.window()->isMaximized());
-        QCOMPARE(screen.control<QWidget>("lblBelow")->geometry(), QRect(50, 50, 100, 100));
-        QCOMPARE(screen.control<QWidget>("cmdGo")->geometry(), QRect(400, 300, 80, 27));
+        QCOMPARE((&screen.control<QWidget>("lblBelow"))->geometry(), QRect(50, 50, 100, 100));
+        QCOMPARE((&screen.control<QWidget>("cmdGo"))->geometry(), QRect(400, 300, 80, 27));
         const QImage shot = screen.window()->grab().toImage();
         QCOMPARE(shot.pixelColor(shot.width() - 5, shot.height() - 5), QColor(0, 0, 0));
     }

@@ -1,33 +1,28 @@
 // The shell as screens meet it: slots, opening and closing, the close box, Escape, the end of the
-// program, the folder step and its memory warning, and failures that no screen catches.
+// program, the folder step and its memory warning, binding handlers by name, and failures that no
+// screen catches.
 
 #include "Application.h"
-#include "DocumentArea.h"
-#include "LabelControl.h"
-#include "ScreenSlots.h"
 #include "ScreenTable.h"
-#include "ScreenWindow.h"
-#include "Shell.h"
-#include "ShellFixture.h"
+#include "ScreenTest.h"
 #include "Units.h"
 #include "menu/frmYoga.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QPushButton>
 #include <QSet>
-#include <QTest>
 
 #include <new>
 #include <stdexcept>
 
 using namespace vireka;
-using vireka::test::ShellFixture;
+using namespace vireka::test;
 
 namespace {
 
 const ControlSpec plainLayout[] = {
     {.name = "lblClose", .caption = "Close", .left = 0, .top = 0, .width = 900, .height = 300},
+    {.name = "Image1", .kind = ControlKind::Image, .left = 0, .top = 300, .width = 900, .height = 300},
     {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 600, .width = 3000, .height = 1500,
      .scrollBars = 2, .tabIndex = 0},
 };
@@ -37,72 +32,130 @@ const ScreenSpec escapingSpec{.name = "testEscaping", .caption = "Escaping", .cl
                               .setsProgramFolder = true};
 const ScreenSpec quietSpec{.name = "testQuiet", .caption = "Quiet", .clientWidth = 4500, .clientHeight = 3000};
 
+} // namespace
+
 // Counts its Load events and closes itself from its own label, as EXIT labels do.
 class TestEscaping : public Screen {
+    Q_OBJECT
 public:
     TestEscaping() : Screen(escapingSpec, plainLayout) {}
     int loads = 0;
 
-protected:
-    void Form_Load() override
+private slots:
+    void Form_Load()
     {
-        Screen::Form_Load();
+        SetProgramFolder();
         ++loads;
     }
-    void connectHandlers() override
-    {
-        on("lblClose", Event::Click, [] { CloseScreen<TestEscaping>(); });
-    }
+    void lblClose_Click() { CloseScreen<TestEscaping>(); }
 };
 
 class TestQuiet : public Screen {
+    Q_OBJECT
 public:
     TestQuiet() : Screen(quietSpec, plainLayout) {}
 };
 
+namespace {
 const ControlSpec cancelLayout[] = {
     {.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK", .left = 0, .top = 0, .width = 1200,
      .height = 400, .isDefault = true, .isCancel = true, .tabIndex = 0},
 };
 const ScreenSpec cancelSpec{.name = "testCancel", .caption = "Cancel", .clientWidth = 3000, .clientHeight = 2000,
                             .escape = EscapeRule::CancelButton};
+} // namespace
 
 class TestCancel : public Screen {
+    Q_OBJECT
 public:
     TestCancel() : Screen(cancelSpec, cancelLayout) {}
 
-protected:
-    void connectHandlers() override
-    {
-        on("cmdOK", Event::Click, [] { CloseScreen<TestCancel>(); });
-    }
+private slots:
+    void cmdOK_Click() { CloseScreen<TestCancel>(); }
 };
 
 // Fails while loading, as a screen that cannot be built would.
 class TestBroken : public Screen {
+    Q_OBJECT
 public:
     TestBroken() : Screen(quietSpec, plainLayout) {}
 
-protected:
-    void Form_Load() override { throw std::runtime_error("cannot load"); }
+private slots:
+    void Form_Load() { throw std::runtime_error("cannot load"); }
 };
 
-void clickLabel(Screen &screen, const char *name)
-{
-    auto *label = screen.control<LabelControl>(name);
-    QVERIFY(label);
-    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
-}
+// Handlers whose names do not fit the screen: each must stop the load.
+class TestNoSuchControl : public Screen {
+    Q_OBJECT
+public:
+    TestNoSuchControl() : Screen(quietSpec, plainLayout) {}
+private slots:
+    void lblNowhere_Click() {}
+};
 
+class TestWrongEvent : public Screen {
+    Q_OBJECT
+public:
+    TestWrongEvent() : Screen(quietSpec, plainLayout) {}
+private slots:
+    void Image1_Click() {}
+};
+
+class TestMisspeltEvent : public Screen {
+    Q_OBJECT
+public:
+    TestMisspeltEvent() : Screen(quietSpec, plainLayout) {}
+private slots:
+    void lblClose_Clik() {}
+};
+
+class TestSilentKind : public Screen {
+    Q_OBJECT
+public:
+    TestSilentKind() : Screen(quietSpec, plainLayout) {}
+private slots:
+    void rtfText_Click() {}
+};
+
+namespace {
+constexpr DocumentLink closeAsLink[] = {{"lblClose", "\\Doc.rtf"}};
 } // namespace
 
-class ShellTest : public QObject {
+// A label that is both a document link and has a Click handler of its own.
+class TestDoubleBound : public Screen {
+    Q_OBJECT
+public:
+    TestDoubleBound() : Screen(quietSpec, plainLayout, {"rtfText", LoadRule::OverShown, closeAsLink}) {}
+private slots:
+    void lblClose_Click() {}
+};
+
+// Hands Enter to its default button and counts the presses.
+class TestDefault : public Screen {
+    Q_OBJECT
+public:
+    TestDefault() : Screen(quietSpec, defaultLayout()) {}
+    int presses = 0;
+    static LayoutTable defaultLayout()
+    {
+        static const ControlSpec layout[] = {
+            {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 600, .width = 3000,
+             .height = 1500, .tabIndex = 0},
+            {.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK", .left = 0, .top = 0,
+             .width = 1200, .height = 400, .isDefault = true, .tabIndex = 1},
+        };
+        return layout;
+    }
+private slots:
+    void cmdOK_Click() { ++presses; }
+};
+
+class ShellTest : public ScreenTestCase {
     Q_OBJECT
 
 private slots:
     void openingCreatesLoadsAndShows()
     {
-        ShellFixture fixture;
         QVERIFY(!slot<TestEscaping>());
         TestEscaping &screen = OpenScreen<TestEscaping>();
         QCOMPARE(slot<TestEscaping>(), &screen);
@@ -114,37 +167,34 @@ private slots:
 
     void openingAnOpenScreenKeepsItsState()
     {
-        ShellFixture fixture;
-        fixture.writeFile("Doc.rtf", ShellFixture::rtf("kept"));
+        fixture.writeFile("Doc.rtf", rtf("kept"));
         TestEscaping &screen = OpenScreen<TestEscaping>();
-        auto *area = screen.control<DocumentArea>("rtfText");
-        LoadDocument(area, "\\Doc.rtf");
+        auto *area = &screen.control<DocumentArea>("rtfText");
+        LoadDocument(*area, "\\Doc.rtf");
         TestEscaping &again = OpenScreen<TestEscaping>();
         QCOMPARE(&again, &screen);
         QCOMPARE(again.loads, 1);
-        QCOMPARE(again.control<DocumentArea>("rtfText"), area);
+        QCOMPARE(&again.control<DocumentArea>("rtfText"), area);
         QCOMPARE(area->toPlainText().trimmed(), QStringLiteral("kept"));
     }
 
     void closingFromOwnHandlerEmptiesSlotAndReopensFresh()
     {
-        ShellFixture fixture;
-        fixture.writeFile("Doc.rtf", ShellFixture::rtf("shown"));
+        fixture.writeFile("Doc.rtf", rtf("shown"));
         OpenScreen<TestQuiet>(); // keeps the program alive once the tested screen closes
         TestEscaping &first = OpenScreen<TestEscaping>();
         LoadDocument(first.control<DocumentArea>("rtfText"), "\\Doc.rtf");
-        clickLabel(first, "lblClose");
+        click(first, "lblClose");
         QVERIFY(!slot<TestEscaping>());
         ShellFixture::flushDeletes();
         TestEscaping &second = OpenScreen<TestEscaping>();
         QCOMPARE(second.loads, 1);
-        QVERIFY(second.control<DocumentArea>("rtfText")->toPlainText().isEmpty());
+        QVERIFY(second.control<DocumentArea>("rtfText").toPlainText().isEmpty());
         QCOMPARE(fixture.endings, 0);
     }
 
     void closeBoxUnloadsButKeepsTheSlot()
     {
-        ShellFixture fixture;
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
         QVERIFY(screen.window()->close());
@@ -159,10 +209,9 @@ private slots:
 
     void programEndsWhenTheLastScreenCloses()
     {
-        ShellFixture fixture;
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
-        clickLabel(screen, "lblClose");
+        click(screen, "lblClose");
         QCOMPARE(fixture.endings, 0);
         slot<TestQuiet>()->window()->close();
         QCOMPARE(fixture.endings, 1);
@@ -170,10 +219,9 @@ private slots:
 
     void escapeFromFocusedDocumentAreaEndsProgram()
     {
-        ShellFixture fixture;
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
-        auto *area = screen.control<DocumentArea>("rtfText");
+        auto *area = &screen.control<DocumentArea>("rtfText");
         area->setFocus();
         QTest::keyClick(area, Qt::Key_Escape);
         QVERIFY(!slot<TestEscaping>());
@@ -183,10 +231,9 @@ private slots:
 
     void otherKeysDoNothingAndModifiersDoNotMatter()
     {
-        ShellFixture fixture;
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
-        auto *area = screen.control<DocumentArea>("rtfText");
+        auto *area = &screen.control<DocumentArea>("rtfText");
         QTest::keyClick(area, Qt::Key_Return);
         QTest::keyClick(area, Qt::Key_A, Qt::AltModifier);
         QVERIFY(slot<TestEscaping>());
@@ -197,9 +244,8 @@ private slots:
 
     void screensWithoutTheRuleIgnoreEscape()
     {
-        ShellFixture fixture;
         TestQuiet &plain = OpenScreen<TestQuiet>();
-        QTest::keyClick(plain.control<DocumentArea>("rtfText"), Qt::Key_Escape);
+        QTest::keyClick(&plain.control<DocumentArea>("rtfText"), Qt::Key_Escape);
         QVERIFY(slot<TestQuiet>());
         QVERIFY(plain.isLoaded());
         QCOMPARE(fixture.endings, 0);
@@ -207,10 +253,9 @@ private slots:
 
     void escapePressesTheCancelButtonOnly()
     {
-        ShellFixture fixture;
         OpenScreen<TestQuiet>();
         TestCancel &dialog = OpenScreen<TestCancel>();
-        QTest::keyClick(dialog.control<QPushButton>("cmdOK"), Qt::Key_Escape);
+        QTest::keyClick(&dialog.control<QPushButton>("cmdOK"), Qt::Key_Escape);
         QVERIFY(!slot<TestCancel>());
         QVERIFY(slot<TestQuiet>());
         QCOMPARE(fixture.endings, 0);
@@ -218,11 +263,10 @@ private slots:
 
     void noHandlerRunsAfterTheEnd()
     {
-        ShellFixture fixture;
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
         EndProgram();
-        clickLabel(screen, "lblClose");
+        click(screen, "lblClose");
         QVERIFY(slot<TestEscaping>()); // the click's handler did not run
         EndProgram();
         QCOMPARE(fixture.endings, 1);
@@ -230,7 +274,6 @@ private slots:
 
     void folderStepMakesProgramFolderCurrent()
     {
-        ShellFixture fixture;
         QDir::setCurrent(QDir::tempPath());
         OpenScreen<TestEscaping>();
         QCOMPARE(QDir::currentPath(), QDir(fixture.folder()).canonicalPath());
@@ -239,7 +282,6 @@ private slots:
 
     void failedFolderStepIsIgnored()
     {
-        ShellFixture fixture;
         QDir::setCurrent(QDir::tempPath());
         const QString before = QDir::currentPath();
         shell::setProgramFolderLocator([] { return QStringLiteral("/no/such/folder"); });
@@ -252,7 +294,6 @@ private slots:
 
     void outOfMemoryFolderStepShowsTheWarning()
     {
-        ShellFixture fixture;
         shell::setProgramFolderLocator([]() -> QString { throw std::bad_alloc(); });
         QCOMPARE(SetProgramFolder(), OutOfMemory);
         OpenScreen<frmYoga>();
@@ -264,10 +305,9 @@ private slots:
 
     void failedOpeningIsReportedAndEndsTheProgram()
     {
-        ShellFixture fixture;
         TestEscaping &screen = OpenScreen<TestEscaping>();
         // Opening from a click runs inside event delivery, where uncaught failures are reported.
-        auto *label = screen.control<LabelControl>("lblClose");
+        auto *label = &screen.control<LabelControl>("lblClose");
         QObject::disconnect(label, nullptr, nullptr, nullptr);
         QObject::connect(label, &LabelControl::clicked, [] { OpenScreen<TestBroken>(); });
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
@@ -276,27 +316,31 @@ private slots:
         QVERIFY(shell::programEnded());
     }
 
-    void screenTableHoldsEveryScreenOnce()
+    void handlersThatFitNoControlStopTheLoad()
     {
-        const auto screens = screenTable();
-        QSet<QString> names;
-        int escapes = 0, folders = 0, icons = 0, maximised = 0;
-        for (const ScreenSpec &screen : screens) {
-            names.insert(QString::fromLatin1(screen.name));
-            escapes += screen.escape == EscapeRule::EndsProgram;
-            folders += screen.setsProgramFolder;
-            icons += screen.programIcon;
-            maximised += screen.maximised;
-        }
-        QCOMPARE(screens.size(), std::size_t(30));
-        QCOMPARE(names.size(), 30);
-        QCOMPARE(escapes, 20);
-        QCOMPARE(folders, 16);
-        QCOMPARE(icons, 15);
-        QCOMPARE(maximised, 4);
-        QCOMPARE(screenSpec("frmAbout").escape, EscapeRule::CancelButton);
-        QVERIFY(!screenSpec("frmAbout").showInTaskbar);
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, screenSpec("frmNowhere"));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, OpenScreen<TestNoSuchControl>());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, OpenScreen<TestWrongEvent>());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, OpenScreen<TestMisspeltEvent>());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, OpenScreen<TestSilentKind>());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, OpenScreen<TestDoubleBound>());
+        QCOMPARE(shell::loadedScreenCount(), 0); // nothing half-built stays loaded
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                             [](QWidget *w) { return w->isVisible(); }));
+    }
+
+    void aMissingControlFailsLoudly()
+    {
+        TestQuiet &screen = OpenScreen<TestQuiet>();
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, screen.control<LabelControl>("lblNowhere"));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, screen.control<LabelControl>("rtfText"));
+    }
+
+    void eachKeyPressReachesTheScreenOnce()
+    {
+        TestDefault &screen = OpenScreen<TestDefault>();
+        QTest::keyClick(&screen.control<DocumentArea>("rtfText"), Qt::Key_Return);
+        QCOMPARE(screen.presses, 1);
     }
 
     void twipsRoundHalfAwayFromZero()

@@ -1,5 +1,7 @@
 #include "Directory.h"
 
+#include "PhoneRules.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,12 +70,22 @@ int requiredInt(const QJsonObject &o, const char *key, const QString &where)
     return v.toInt();
 }
 
-// Phone numbers must be visibly invented: every one carries a 555 block.
-void checkPhone(const QString &number, const QString &where)
+void checkPhone(const QString &number, const QString &country, const QString &where)
 {
-    static const QRegularExpression shape(QStringLiteral("^(\\+[0-9]{1,3} )?[0-9][0-9 -]*[0-9]$"));
-    if (!shape.match(number).hasMatch() || !number.contains(QLatin1String("555")))
-        fail(QStringLiteral("%1: telephone number \"%2\" is not an invented 555 number").arg(where, number));
+    if (!isFictionalNumber(number, country))
+        fail(QStringLiteral("%1: telephone number \"%2\" is not in the invented form for %3")
+                 .arg(where, number, country));
+}
+
+// Branch lines end in ", telephone NUMBER" where they give one.
+void checkBranchPhones(const Entry &e, const QString &where)
+{
+    static const QRegularExpression phone(QStringLiteral("telephone (\\+[0-9 ]+[0-9])"));
+    for (const QString &b : e.branches) {
+        const QRegularExpressionMatch m = phone.match(b);
+        if (m.hasMatch())
+            checkPhone(m.captured(1), e.country, where);
+    }
 }
 
 Entry readEntry(const QJsonObject &o, int index)
@@ -97,6 +109,22 @@ Entry readEntry(const QJsonObject &o, int index)
     e.branches = stringList(o, "branches", named, false);
     e.note = optionalString(o, "note", named);
     e.offers = requiredString(o, "offers", named);
+    const QJsonObject styleOffers = o.value(QLatin1String("styleOffers")).toObject();
+    for (auto it = styleOffers.constBegin(); it != styleOffers.constEnd(); ++it) {
+        if (!it.value().isString() || it.value().toString().trimmed().isEmpty())
+            fail(named + QStringLiteral(": styleOffers \"%1\" is empty").arg(it.key()));
+        e.styleOffers.insert(it.key(), it.value().toString());
+    }
+    // A centre of several styles says, in each style's listing, what it
+    // offers in that style; its general line would mislead there.
+    if (e.styles.size() > 1 || !e.styleOffers.isEmpty()) {
+        QStringList keys = e.styleOffers.keys();
+        QStringList styles = e.styles;
+        keys.sort();
+        styles.sort();
+        if (keys != styles)
+            fail(named + QStringLiteral(": styleOffers must give one line for each of its styles"));
+    }
     const QJsonValue people = o.value(QLatin1String("people"));
     if (!people.isUndefined() && !people.isArray())
         fail(named + QStringLiteral(": \"people\" must be a list"));
@@ -105,11 +133,12 @@ Entry readEntry(const QJsonObject &o, int index)
         e.people.append({requiredString(po, "role", named), requiredString(po, "name", named)});
     }
 
-    checkPhone(e.phone, named);
+    checkPhone(e.phone, e.country, named);
     if (!e.fax.isEmpty())
-        checkPhone(e.fax, named);
+        checkPhone(e.fax, e.country, named);
     if (!e.tollFree.isEmpty())
-        checkPhone(e.tollFree, named);
+        checkPhone(e.tollFree, e.country, named);
+    checkBranchPhones(e, named);
     if (!isReservedEmail(e.email))
         fail(QStringLiteral("%1: e-mail \"%2\" is not under a reserved domain").arg(named, e.email));
     if (!isReservedWeb(e.web))
@@ -126,6 +155,11 @@ QStringList resolveAll(const QStringList &patterns, const Entry &entry)
 }
 
 } // namespace
+
+QString Entry::offersFor(const QString &style) const
+{
+    return styleOffers.value(style, offers);
+}
 
 QString Entry::displayName() const
 {
@@ -184,15 +218,25 @@ bool isReservedWeb(const QString &web)
     return isReservedHost(slash < 0 ? rest : rest.left(slash));
 }
 
+QString substituteMatches(const QString &text, const QRegularExpression &pattern,
+                          const std::function<QString(const QRegularExpressionMatch &)> &value)
+{
+    QString out;
+    qsizetype last = 0;
+    auto it = pattern.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(last, m.capturedStart() - last);
+        out += value(m);
+        last = m.capturedEnd();
+    }
+    return out + text.mid(last);
+}
+
 QString resolvePlaceholders(const QString &pattern, const Entry &entry)
 {
     static const QRegularExpression token(QStringLiteral("\\{([a-zA-Z0-9]*)\\}"));
-    QString out;
-    qsizetype last = 0;
-    auto it = token.globalMatch(pattern);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        out += pattern.mid(last, m.capturedStart() - last);
+    const QString out = substituteMatches(pattern, token, [&](const QRegularExpressionMatch &m) {
         const QString key = m.captured(1);
         QString value;
         if (key == QLatin1String("name"))
@@ -212,10 +256,8 @@ QString resolvePlaceholders(const QString &pattern, const Entry &entry)
         if (value.isEmpty())
             fail(QStringLiteral("placeholder {%1} in \"%2\" has no value for entry \"%3\"")
                      .arg(key, pattern, entry.id));
-        out += value;
-        last = m.capturedEnd();
-    }
-    out += pattern.mid(last);
+        return value;
+    });
     if (out.contains(QLatin1Char('{')) || out.contains(QLatin1Char('}')))
         fail(QStringLiteral("stray brace in \"%1\"").arg(pattern));
     return out;
@@ -236,13 +278,7 @@ Directory loadDirectory(const QString &path)
 
     Directory d;
 
-    const QJsonObject pub = root.value(QLatin1String("publisher")).toObject();
-    d.publisher.name = requiredString(pub, "name", QStringLiteral("publisher"));
-    d.publisher.email = requiredString(pub, "email", QStringLiteral("publisher"));
-    d.publisher.address = requiredString(pub, "address", QStringLiteral("publisher"));
-    d.publisher.directoryWeb = requiredString(pub, "directoryWeb", QStringLiteral("publisher"));
-    if (!isReservedEmail(d.publisher.email) || !isReservedWeb(d.publisher.directoryWeb))
-        fail(QStringLiteral("publisher: e-mail and web address must be under a reserved domain"));
+    d.publisher = readPublisher(root.value(QLatin1String("publisher")).toObject());
 
     QSet<QString> files;
     auto claimFile = [&files](const QString &name) {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "Publisher.h"
+
 #include <QList>
+#include <QRegularExpression>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 
 namespace listings {
@@ -39,7 +44,12 @@ struct Entry
     QList<Person> people;
     QStringList branches;
     QString note;
-    QString offers;
+    QString offers;                    // the country listing's line
+    QMap<QString, QString> styleOffers; // style caption -> the style listing's line
+
+    // What the centre offers in one style: that style's own line where the
+    // centre teaches several, else its one line.
+    QString offersFor(const QString &style) const;
 
     // The name as listings print it: "Name (ABBR)" where there is an abbreviation.
     QString displayName() const;
@@ -86,14 +96,6 @@ struct CentreDocument
     QStringList paragraphs; // resolved; "- " items and "## " sub-headings
 };
 
-struct Publisher
-{
-    QString name;
-    QString email;
-    QString address;
-    QString directoryWeb;
-};
-
 struct Directory
 {
     Publisher publisher;
@@ -110,6 +112,10 @@ struct Directory
 
 // Reads and checks the data file; throws DataError naming the first fault.
 Directory loadDirectory(const QString &path);
+
+// Replaces every match of the pattern in the text with what value() gives for it.
+QString substituteMatches(const QString &text, const QRegularExpression &pattern,
+                          const std::function<QString(const QRegularExpressionMatch &)> &value);
 
 // Replaces {name}, {abbreviation}, {person}, {person2}, {city} and {country}
 // with the entry's values; an unknown or empty placeholder is a DataError.

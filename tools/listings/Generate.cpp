@@ -16,6 +16,10 @@ constexpr int kLineSize = 22;
 constexpr int kFootSize = 20;
 constexpr int kHeadingSize = 28;
 constexpr int kBodySize = 24;
+// The featured centres' boxes are small: a smaller body keeps scrolling short.
+constexpr int kCentreTitleSize = 28;
+constexpr int kCentreHeadingSize = 24;
+constexpr int kCentreBodySize = 22;
 
 // Listings read best grouped by town; the name breaks ties so that the
 // output never depends on the order of the data file.
@@ -53,6 +57,27 @@ void writeContact(RtfWriter &w, const Entry &e, int size)
         w.paragraph(b, size);
     if (!e.note.isEmpty())
         w.paragraph(e.note, size);
+}
+
+// The featured pages' boxes are small, so their contact block is the short
+// one those pages are laid out for: no web line, country on the last address
+// line, telephone and fax on one line.
+void writeCentreContact(RtfWriter &w, const Entry &e, int size)
+{
+    for (qsizetype i = 0; i < e.address.size(); ++i)
+        w.paragraph(e.address.at(i) + (i + 1 == e.address.size() ? QStringLiteral(", ") + e.country : QString()),
+                    size);
+    QString phones = QStringLiteral("Telephone: ") + e.phone;
+    if (!e.fax.isEmpty())
+        phones += QStringLiteral(", fax: ") + e.fax;
+    if (!e.tollFree.isEmpty())
+        phones += QStringLiteral(", toll-free: ") + e.tollFree;
+    w.paragraph(phones, size);
+    w.paragraph(QStringLiteral("E-mail: ") + e.email, size);
+    for (const Person &p : e.people)
+        w.paragraph(p.role + QStringLiteral(": ") + p.name, size);
+    for (const QString &b : e.branches)
+        w.paragraph(b, size);
 }
 
 QString cString(const QString &text)
@@ -98,7 +123,7 @@ QByteArray countryDocument(const Directory &d, const Country &country)
         w.blank();
     }
     w.paragraph(QStringLiteral("All listings are free of charge. A centre that wishes to be listed, "
-                               "or to correct its entry, will find out how under Submit your listing."),
+                               "or to correct its entry, will find out how under SubmitLink, below the country names."),
                 kFootSize);
     return w.finish();
 }
@@ -128,7 +153,7 @@ QByteArray styleDocument(const Directory &d, const Style &style)
     for (const Entry *e : entries) {
         w.paragraph(e->displayName(), kNameSize, true);
         w.paragraph(e->city + QStringLiteral(", ") + e->country, kLineSize);
-        w.paragraph(e->offers, kLineSize);
+        w.paragraph(e->offersFor(style.caption), kLineSize);
         w.blank();
     }
     return w.finish();
@@ -139,25 +164,15 @@ QByteArray centreDocument(const Directory &d, const CentreDocument &doc)
     const Entry &e = *d.featuredByNumber(doc.featured)->listing;
     RtfWriter w(doc.blackText ? RtfWriter::Colour::Black : RtfWriter::Colour::White);
     for (const QString &line : doc.title)
-        w.paragraph(line, 32, true, true);
-    w.blank();
-    writeContact(w, e, kLineSize);
-    w.blank();
-    w.paragraph(doc.servicesHeading, kHeadingSize, true);
-    w.blank();
-    for (qsizetype i = 0; i < doc.paragraphs.size(); ++i) {
-        const QString &p = doc.paragraphs.at(i);
-        if (p.startsWith(QLatin1String("## "))) {
-            w.paragraph(p.mid(3), kHeadingSize, true);
-        } else {
-            w.paragraph(p, kBodySize);
-        }
-        // List items stay together; everything else is followed by a blank line.
-        const bool item = p.startsWith(QLatin1String("- "));
-        const bool nextItem = i + 1 < doc.paragraphs.size()
-                              && doc.paragraphs.at(i + 1).startsWith(QLatin1String("- "));
-        if (i + 1 < doc.paragraphs.size() && !(item && nextItem))
-            w.blank();
+        w.paragraph(line, kCentreTitleSize, true, true);
+    writeCentreContact(w, e, kCentreBodySize);
+    w.blank(kCentreBodySize);
+    w.paragraph(doc.servicesHeading, kCentreHeadingSize, true);
+    for (const QString &p : doc.paragraphs) {
+        if (p.startsWith(QLatin1String("## ")))
+            w.paragraph(p.mid(3), kCentreHeadingSize, true);
+        else
+            w.paragraph(p, kCentreBodySize);
     }
     return w.finish();
 }
@@ -184,11 +199,12 @@ QByteArray namesHeader(const Directory &d)
          "#include <string_view>\n\n"
          "namespace vireka::directory {\n\n";
 
-    s << "inline constexpr char publisherName[] = " << cString(d.publisher.name) << ";\n";
-    s << "inline constexpr char publisherEmail[] = " << cString(d.publisher.email) << ";\n";
-    s << "inline constexpr char publisherAddress[] = " << cString(d.publisher.address) << ";\n";
-    s << "inline constexpr char publisherDirectoryWeb[] = " << cString(d.publisher.directoryWeb)
-      << ";\n\n";
+    s << "// The publisher's record: the About box, the notices, the Halvena promotion and\n"
+         "// the documents all take these from here.\n";
+    for (const PublisherDetail &p : d.publisher.details)
+        s << "// " << p.comment << "\ninline constexpr char " << p.constant << "[] = " << cString(p.value)
+          << ";\n";
+    s << "\n";
 
     s << "// One row of the photo listings browser, with the directory entry behind it.\n"
          "// Fields that an entry does not have are empty strings.\n"

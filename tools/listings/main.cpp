@@ -1,8 +1,9 @@
 // vireka-listings: turns the directory data file into the country and style
-// listings, the featured centres' documents and the header of names that the
-// gallery screens compile in.
+// listings, the featured centres' documents, the documents that name the
+// publisher (filled from the templates in TEMPLATEDIR) and the header of names
+// and publisher details that the screens compile in.
 //
-//   vireka-listings DIRECTORY.json OUTDIR [HEADERDIR]
+//   vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR]
 //
 // The documents go to OUTDIR, DirectoryNames.h to HEADERDIR (default OUTDIR).
 // Nothing is written unless the whole data file checks out.
@@ -10,6 +11,7 @@
 #include "Directory.h"
 #include "Generate.h"
 #include "RtfWriter.h"
+#include "Templates.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,18 +38,24 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() < 3 || args.size() > 4) {
-        err << "usage: vireka-listings DIRECTORY.json OUTDIR [HEADERDIR]\n";
+    if (args.size() < 4 || args.size() > 5) {
+        err << "usage: vireka-listings DIRECTORY.json TEMPLATEDIR OUTDIR [HEADERDIR]\n";
         return 2;
     }
-    const QDir outDir(args.at(2));
-    const QDir headerDir(args.size() == 4 ? args.at(3) : args.at(2));
+    const QDir outDir(args.at(3));
+    const QDir headerDir(args.size() == 5 ? args.at(4) : args.at(3));
 
     QMap<QString, QByteArray> documents;
     QByteArray header;
     try {
         const listings::Directory directory = listings::loadDirectory(args.at(1));
         documents = listings::allDocuments(directory);
+        const QMap<QString, QByteArray> filled = listings::templateDocuments(directory.publisher, args.at(2));
+        for (auto it = filled.cbegin(); it != filled.cend(); ++it) {
+            if (documents.contains(it.key()))
+                throw listings::DataError(it.key().toStdString() + " is both a template and a listing");
+            documents.insert(it.key(), it.value());
+        }
         header = listings::namesHeader(directory);
     } catch (const std::exception &e) {
         err << "vireka-listings: " << args.at(1) << ": " << e.what() << "\n";

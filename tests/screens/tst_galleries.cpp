@@ -6,21 +6,17 @@
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "PictureFile.h"
-#include "ScreenProbe.h"
-#include "ScreenSlots.h"
-#include "ShellFixture.h"
+#include "ListBoxControl.h"
+#include "ScreenTest.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "menu/frmYoga.h"
 
 #include <QBuffer>
-#include <QListWidget>
-#include <QTest>
 
 #include <sys/stat.h>
 
 using namespace vireka;
-using vireka::test::ScreenProbe;
-using vireka::test::ShellFixture;
+using namespace vireka::test;
 
 namespace {
 
@@ -63,7 +59,10 @@ QByteArray hugeBitmapHeader()
     return bmp + QByteArray(16, '\x7f');
 }
 
-QListWidget *list(frmPhotoAsanas &screen) { return screen.control<QListWidget>("lstAsanas"); }
+QListWidget *list(frmPhotoAsanas &screen) { return &screen.control<ListBoxControl>("lstAsanas"); }
+ImageControl &image(frmPhotoAsanas &screen) { return screen.control<ImageControl>("Image1"); }
+QString courtesy(frmPhotoAsanas &screen) { return screen.control<LabelControl>("lblCourtesy").caption(); }
+QString relayed(frmPhotoAsanas &screen) { return screen.control<LabelControl>("lblAsanas").caption(); }
 
 void choose(frmPhotoAsanas &screen, const QString &entry)
 {
@@ -77,15 +76,14 @@ void choose(frmPhotoAsanas &screen, const QString &entry)
 
 } // namespace
 
-class AsanasTest : public QObject {
+class GalleriesTest : public ScreenTestCase {
     Q_OBJECT
 
 private slots:
     void opensFromTheMenuEmpty()
     {
-        ShellFixture fixture;
         frmYoga &menu = OpenScreen<frmYoga>();
-        QTest::mouseClick(menu.control<LabelControl>("lblAsanas"), Qt::LeftButton, {}, QPoint(4, 4));
+        click(menu, "lblAsanas");
         frmPhotoAsanas *screen = slot<frmPhotoAsanas>();
         QVERIFY(screen && screen->isLoaded());
         QCOMPARE(screen->window()->windowTitle(), QStringLiteral("Yoga Asanas"));
@@ -96,8 +94,8 @@ private slots:
         QCOMPARE(list(*screen)->item(0)->text(), QStringLiteral("Bakasana"));
         QCOMPARE(list(*screen)->item(23)->text(), QStringLiteral("Vamadevasana"));
         QVERIFY(list(*screen)->selectedItems().isEmpty());
-        QVERIFY(screen->Image1()->picture().isNull());
-        QVERIFY(screen->lblCourtesy()->caption().isEmpty());
+        QVERIFY(image(*screen).picture().isNull());
+        QVERIFY(courtesy(*screen).isEmpty());
         QApplication::setActiveWindow(screen->window());
         QCOMPARE(QApplication::focusWidget(), list(*screen));
 
@@ -110,24 +108,22 @@ private slots:
 
     void choosingShowsPictureAtItsSizeThenCredit()
     {
-        ShellFixture fixture;
         writePhoto(fixture, "Nauli.bmp", {200, 300});
         writePhoto(fixture, "Sirsasana.jpg", {240, 180});
         frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
         choose(screen, "Nauli");
-        QCOMPARE(screen.Image1()->geometry(), QRect(152, 16, 200, 300));
-        QCOMPARE(screen.lblCourtesy()->caption(), Publisher);
-        QCOMPARE(screen.lblAsanas()->caption(), QStringLiteral("Nauli"));
+        QCOMPARE(image(screen).geometry(), QRect(152, 16, 200, 300));
+        QCOMPARE(courtesy(screen), Publisher);
+        QCOMPARE(relayed(screen), QStringLiteral("Nauli"));
         choose(screen, "Sirsasana");
-        QCOMPARE(screen.Image1()->geometry(), QRect(152, 16, 240, 180));
-        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC2));
+        QCOMPARE(image(screen).geometry(), QRect(152, 16, 240, 180));
+        QCOMPARE(courtesy(screen), credit(directory::creditC2));
         const ScreenProbe probe(screen.client());
         QCOMPARE(probe.at(160, 250), QColor(0, 0, 0)); // where only the tall picture reached
     }
 
     void entriesWhoseFilesAreNamedOtherwise()
     {
-        ShellFixture fixture;
         const struct {
             const char *entry, *file;
             QString credit;
@@ -145,14 +141,13 @@ private slots:
         width = 100;
         for (const auto &row : rows) {
             choose(screen, row.entry);
-            QCOMPARE(screen.Image1()->picture().width(), width++);
-            QCOMPARE(screen.lblCourtesy()->caption(), row.credit);
+            QCOMPARE(image(screen).picture().width(), width++);
+            QCOMPARE(courtesy(screen), row.credit);
         }
     }
 
     void keyboardMovesThroughThePostures()
     {
-        ShellFixture fixture;
         writePhoto(fixture, "Bakasana.jpg", {60, 40});
         writePhoto(fixture, "Bipjanu.jpg", {61, 40});
         writePhoto(fixture, "Tadasana.jpg", {62, 40});
@@ -160,18 +155,17 @@ private slots:
         list(screen)->setFocus();
         QTest::keyClick(list(screen), Qt::Key_Down);
         QTest::keyClick(list(screen), Qt::Key_Down);
-        QCOMPARE(screen.lblAsanas()->caption(), QStringLiteral("Bipjanu"));
-        QCOMPARE(screen.Image1()->picture().width(), 61);
-        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC4));
+        QCOMPARE(relayed(screen), QStringLiteral("Bipjanu"));
+        QCOMPARE(image(screen).picture().width(), 61);
+        QCOMPARE(courtesy(screen), credit(directory::creditC4));
         QTest::keyClick(list(screen), Qt::Key_T);
-        QCOMPARE(screen.lblAsanas()->caption(), QStringLiteral("Tadasana"));
-        QCOMPARE(screen.Image1()->picture().width(), 62);
-        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC6));
+        QCOMPARE(relayed(screen), QStringLiteral("Tadasana"));
+        QCOMPARE(image(screen).picture().width(), 62);
+        QCOMPARE(courtesy(screen), credit(directory::creditC6));
     }
 
     void missingOrBrokenPictureKeepsPictureAndCredit()
     {
-        ShellFixture fixture;
         writePhoto(fixture, "Nauli.bmp", {90, 120});
         fixture.writeFile("Trikona.jpg", "\xff\xd8\xff\xe0 not really a jpeg");
         fixture.writeFile("Siddhasana.bmp", QByteArray());
@@ -182,56 +176,45 @@ private slots:
         choose(screen, "Nauli");
         for (const char *failing : {"Tadasana", "Trikona", "Siddhasana", "Padmasana", "Sirsasana"}) {
             choose(screen, failing);
-            QCOMPARE(screen.lblAsanas()->caption(), QString::fromLatin1(failing));
-            QCOMPARE(screen.Image1()->picture().size(), QSize(90, 120));
-            QCOMPARE(screen.lblCourtesy()->caption(), Publisher);
+            QCOMPARE(relayed(screen), QString::fromLatin1(failing));
+            QCOMPARE(image(screen).picture().size(), QSize(90, 120));
+            QCOMPARE(courtesy(screen), Publisher);
         }
         choose(screen, "Bakasana");
-        QCOMPARE(screen.Image1()->picture().size(), QSize(70, 70));
-        QCOMPARE(screen.lblCourtesy()->caption(), credit(directory::creditC5));
+        QCOMPARE(image(screen).picture().size(), QSize(70, 70));
+        QCOMPARE(courtesy(screen), credit(directory::creditC5));
         QVERIFY(fixture.messages.isEmpty());
     }
 
     void absurdPictureSizesAreRefusedBeforeDecoding()
     {
-        ShellFixture fixture;
         fixture.writeFile("huge.bmp", hugeBitmapHeader());
         QVERIFY(readPictureFile(fixture.folder() + QStringLiteral("/huge.bmp")).isNull());
     }
 
     void reopeningAfterExitStartsEmpty()
     {
-        ShellFixture fixture;
         writePhoto(fixture, "Nauli.bmp", {90, 120});
         OpenScreen<frmYoga>();
         frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
         choose(screen, "Nauli");
-        QTest::mouseClick(screen.control<LabelControl>("lblExit"), Qt::LeftButton, {}, QPoint(4, 4));
+        click(screen, "lblExit");
         QVERIFY(!slot<frmPhotoAsanas>());
         ShellFixture::flushDeletes();
         frmPhotoAsanas &fresh = OpenScreen<frmPhotoAsanas>();
-        QVERIFY(fresh.Image1()->picture().isNull());
-        QVERIFY(fresh.lblCourtesy()->caption().isEmpty());
+        QVERIFY(image(fresh).picture().isNull());
+        QVERIFY(courtesy(fresh).isEmpty());
         QVERIFY(list(fresh)->selectedItems().isEmpty());
         choose(fresh, "Nauli");
-        QCOMPARE(fresh.lblCourtesy()->caption(), Publisher);
-    }
-
-    void escapeEndsTheProgram()
-    {
-        ShellFixture fixture;
-        OpenScreen<frmYoga>();
-        frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
-        QTest::keyClick(list(screen), Qt::Key_Escape);
-        QCOMPARE(fixture.endings, 1);
+        QCOMPARE(courtesy(fresh), Publisher);
     }
 };
 
 int main(int argc, char **argv)
 {
     Application app(argc, argv);
-    AsanasTest test;
+    GalleriesTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_asanas.moc"
+#include "tst_galleries.moc"

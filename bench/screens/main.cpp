@@ -1,0 +1,209 @@
+// Every screen measured against plain Qt, in one run:
+// - open-to-first-paint of each screen (OpenScreen, then the window rendered) against a bare Qt
+//   window of the same size with as many plain child widgets, as a ratio of medians; and against
+//   the same window built from Qt's stock widgets showing the same texts, pictures and items;
+// - the resident size with every screen open against a bare window per screen plus every built-in
+//   picture decoded, each measured in a fresh child process, as a ratio.
+//
+//   bench_screens            prints both tables
+//   bench_screens --resident screens|bare   (used by the above) prints one process's resident kB
+
+#include "AllScreens.h"
+#include "Application.h"
+#include "ResidentSize.h"
+#include "Screen.h"
+#include "ScreenSlots.h"
+#include "Shell.h"
+
+#include "ImageControl.h"
+#include "LabelControl.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTextStream>
+#include <QWidget>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace vireka;
+using vireka::bench::residentKb;
+
+namespace {
+
+constexpr int Runs = 15;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// A window as plain as Qt makes them, with `children` plain widgets, rendered once.
+std::unique_ptr<QWidget> bareWindow(QSize size, int children)
+{
+    auto window = std::make_unique<QWidget>();
+    window->resize(size);
+    for (int i = 0; i < children; ++i) {
+        auto *child = new QWidget(window.get());
+        child->setGeometry(4 * (i % 40), 4 * (i / 40), 40, 20);
+        child->setAutoFillBackground(true);
+    }
+    window->show();
+    window->grab();
+    return window;
+}
+
+// The screen's controls again as Qt's stock widgets with the same texts, pictures and items.
+std::unique_ptr<QWidget> stockWindow(Screen &screen)
+{
+    auto window = std::make_unique<QWidget>();
+    window->resize(screen.window()->size());
+    for (QWidget *control : screen.client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QWidget *copy = nullptr;
+        if (auto *label = qobject_cast<LabelControl *>(control)) {
+            auto *stock = new QLabel(label->caption(), window.get());
+            stock->setWordWrap(true);
+            stock->setFont(label->font());
+            copy = stock;
+        } else if (auto *image = qobject_cast<ImageControl *>(control)) {
+            auto *stock = new QLabel(window.get());
+            stock->setPixmap(QPixmap::fromImage(image->picture()));
+            stock->setScaledContents(image->stretches());
+            copy = stock;
+        } else if (auto *list = qobject_cast<QListWidget *>(control)) {
+            auto *stock = new QListWidget(window.get());
+            for (int i = 0; i < list->count(); ++i)
+                stock->addItem(list->item(i)->text());
+            copy = stock;
+        } else if (auto *text = qobject_cast<QTextEdit *>(control)) {
+            copy = new QTextEdit(text->toPlainText(), window.get());
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            copy = new QPushButton(button->text(), window.get());
+        } else {
+            copy = new QWidget(window.get());
+        }
+        copy->setGeometry(control->geometry());
+    }
+    window->show();
+    window->grab();
+    return window;
+}
+
+int controlCount(Screen &screen)
+{
+    return int(screen.client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
+}
+
+void timeEveryScreen(QTextStream &out)
+{
+    out << "screen                 controls  open-to-paint ms  bare ms  ratio  stock ms  ratio\n";
+    double worst = 0, worstStock = 0;
+    for (const ScreenClass &type : allScreens()) {
+        std::vector<double> screenMs, bareMs, stockMs;
+        QSize size;
+        int controls = 0;
+        for (int run = 0; run < Runs; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            Screen &screen = type.open();
+            screen.window()->grab();
+            screenMs.push_back(timer.nsecsElapsed() / 1e6);
+            size = screen.window()->size();
+            controls = controlCount(screen);
+            timer.restart();
+            auto stock = stockWindow(screen);
+            stockMs.push_back(timer.nsecsElapsed() / 1e6);
+            stock.reset();
+            type.close();
+            settle();
+            shell::resetForTests();
+
+            timer.restart();
+            auto bare = bareWindow(size, controls);
+            bareMs.push_back(timer.nsecsElapsed() / 1e6);
+            bare.reset();
+            settle();
+        }
+        const double ratio = median(screenMs) / median(bareMs);
+        const double stockRatio = median(screenMs) / median(stockMs);
+        worst = std::max(worst, ratio);
+        worstStock = std::max(worstStock, stockRatio);
+        out << QString::fromLatin1(type.spec.name).leftJustified(23) << QString::number(controls).rightJustified(8)
+            << QString::number(median(screenMs), 'f', 2).rightJustified(18)
+            << QString::number(median(bareMs), 'f', 2).rightJustified(9) << QString::number(ratio, 'f', 2).rightJustified(7)
+            << QString::number(median(stockMs), 'f', 2).rightJustified(10)
+            << QString::number(stockRatio, 'f', 2).rightJustified(7) << "\n";
+    }
+    out << "worst open-to-paint ratio: " << QString::number(worst, 'f', 2) << " against bare windows, "
+        << QString::number(worstStock, 'f', 2) << " against stock widgets (target: each within 2)\n";
+}
+
+// Run in a child process: opens every screen, or builds the bare equivalent, and prints its size.
+long residentWith(const QString &what)
+{
+    if (what == QLatin1String("screens")) {
+        for (const ScreenClass &type : allScreens())
+            type.open().window()->grab();
+        settle();
+        return residentKb();
+    }
+    std::vector<std::unique_ptr<QWidget>> windows;
+    std::vector<QImage> pictures;
+    for (const ScreenClass &type : allScreens()) {
+        const QSize size(type.spec.clientWidth / 15, type.spec.clientHeight / 15);
+        windows.push_back(bareWindow(size, 12));
+    }
+    QDirIterator files(QStringLiteral(":/pictures"), QDirIterator::Subdirectories);
+    while (files.hasNext())
+        pictures.emplace_back(files.next());
+    settle();
+    return residentKb();
+}
+
+long residentOfChild(const QString &program, const QString &what)
+{
+    QProcess child;
+    child.start(program, {QStringLiteral("--resident"), what});
+    child.waitForFinished(120000);
+    return child.readAllStandardOutput().trimmed().toLong();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application app(argc, argv);
+    shell::setEndAction([] {});
+    shell::setMessageAction([](const QString &, const QString &) {});
+    QTextStream out(stdout);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--resident")) {
+        out << residentWith(arguments[2]) << "\n";
+        return 0;
+    }
+    timeEveryScreen(out);
+    const QString self = QCoreApplication::applicationFilePath();
+    const long screens = residentOfChild(self, QStringLiteral("screens"));
+    const long bare = residentOfChild(self, QStringLiteral("bare"));
+    out << "resident with all " << allScreens().size() << " screens open: " << screens / 1024 << " MB; bare windows "
+        << "with every picture decoded: " << bare / 1024 << " MB; ratio " << QString::number(double(screens) / double(bare), 'f', 2)
+        << " (target: within 1.5)\n";
+    return 0;
+}

@@ -1,0 +1,203 @@
+// What only real windows show, on an X screen with a window manager: where the keyboard focus goes
+// after clicks and Tab, which window is active, and where frames and client areas are placed.
+
+#include "Application.h"
+#include "ImageControl.h"
+#include "ListBoxControl.h"
+#include "ScreenTest.h"
+#include "Units.h"
+#include "galleries/frmPhotoAsanas.h"
+#include "menu/frmYoga.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
+
+using namespace vireka;
+using namespace vireka::test;
+
+namespace {
+
+const ControlSpec tabLayout[] = {
+    {.name = "lblLabel", .caption = "label", .left = 0, .top = 0, .width = 1500, .height = 300, .tabIndex = 0},
+    {.name = "lstList", .kind = ControlKind::ListBox, .left = 0, .top = 450, .width = 1500, .height = 900,
+     .tabIndex = 3},
+    {.name = "Text1", .kind = ControlKind::TextBox, .left = 1650, .top = 450, .width = 1500, .height = 900,
+     .tabIndex = 1},
+    {.name = "cmdGo", .kind = ControlKind::CommandButton, .caption = "Go", .left = 0, .top = 1500, .width = 1200,
+     .height = 400, .isDefault = true, .tabIndex = 2},
+    {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 1650, .top = 1500, .width = 1500,
+     .height = 900, .tabIndex = 4},
+};
+const ScreenSpec tabSpec{.name = "testTabs", .caption = "Tabs", .clientWidth = 4500, .clientHeight = 3000};
+
+const ControlSpec menuLayout[] = {
+    {.name = "mnuNext", .kind = ControlKind::Menu, .caption = "NextPage"},
+    {.name = "lblLabel", .caption = "label", .left = 0, .top = 0, .width = 1500, .height = 300},
+};
+const ScreenSpec manualSpec{.name = "testManual", .caption = "Manual", .clientWidth = 5730,
+                            .clientHeight = 3990, .border = Border::FixedDialog,
+                            .buttons = TitleButtons::CloseOnly, .placement = Placement::Manual,
+                            .clientLeft = 2340, .clientTop = 1935, .showInTaskbar = false};
+const ScreenSpec manualMenuSpec{.name = "testManualMenu", .caption = "Manual with a menu", .clientWidth = 7770,
+                                .clientHeight = 3765, .border = Border::FixedSingle,
+                                .buttons = TitleButtons::None, .placement = Placement::Manual,
+                                .clientLeft = 750, .clientTop = 720};
+const ScreenSpec centredSpec{.name = "testCentred", .caption = "Centred", .clientWidth = 6000, .clientHeight = 4500};
+
+} // namespace
+
+class TestTabs : public Screen {
+    Q_OBJECT
+public:
+    TestTabs() : Screen(tabSpec, tabLayout) {}
+    int presses = 0;
+private slots:
+    void cmdGo_Click() { ++presses; }
+};
+
+class TestManual : public Screen {
+    Q_OBJECT
+public:
+    TestManual() : Screen(manualSpec, tabLayout) {}
+};
+
+class TestManualMenu : public Screen {
+    Q_OBJECT
+public:
+    TestManualMenu() : Screen(manualMenuSpec, menuLayout) {}
+};
+
+class TestCentred : public Screen {
+    Q_OBJECT
+public:
+    TestCentred() : Screen(centredSpec, tabLayout) {}
+};
+
+namespace {
+
+// Opens a screen and waits until the window manager has framed and activated it.
+template <class S>
+S &openActive()
+{
+    S &screen = OpenScreen<S>();
+    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
+        qWarning("the window did not become active");
+    return screen;
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
+                    modifiers);
+}
+
+QWidget *focused() { return QApplication::focusWidget(); }
+
+} // namespace
+
+class RealWindowsTest : public ScreenTestCase {
+    Q_OBJECT
+
+private slots:
+    void clickingLabelsPicturesOrBackgroundLeavesTheFocus()
+    {
+        fixture.writeFile("YogaDef.rtf", longRtf("Definitions"));
+        frmYoga &menu = openActive<frmYoga>();
+        auto *area = &menu.control<DocumentArea>("rtfYoga");
+        QCOMPARE(focused(), area);
+        click(menu, "lblTraditions");
+        QTest::mouseClick(&menu.control<ImageControl>("Image1"), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(menu.client(), Qt::LeftButton, {}, QPoint(700, 420));
+        QCOMPARE(focused(), area);
+        press(Qt::Key_PageDown);
+        QVERIFY(area->verticalScrollBar()->value() > 0);
+    }
+
+    void theFirstArrowOnAFreshListChoosesTheFirstEntry()
+    {
+        frmPhotoAsanas &screen = openActive<frmPhotoAsanas>();
+        auto *list = &screen.control<ListBoxControl>("lstAsanas");
+        QCOMPARE(focused(), list);
+        QTest::mouseClick(screen.client(), Qt::LeftButton, {}, QPoint(500, 400)); // the bare background
+        QCOMPARE(focused(), list);
+        press(Qt::Key_Down);
+        QCOMPARE(screen.control<LabelControl>("lblAsanas").caption(), QStringLiteral("Bakasana"));
+        press(Qt::Key_Down);
+        QCOMPARE(screen.control<LabelControl>("lblAsanas").caption(), QStringLiteral("Bipjanu"));
+    }
+
+    void tabVisitsOnlyControlsThatTakeTheFocusInTabOrder()
+    {
+        TestTabs &screen = openActive<TestTabs>();
+        const QList<QWidget *> order = {&screen.control<QTextEdit>("Text1"), &screen.control<QPushButton>("cmdGo"),
+                                        &screen.control<ListBoxControl>("lstList"),
+                                        &screen.control<DocumentArea>("rtfText")};
+        QCOMPARE(focused(), order[0]);
+        for (int i = 1; i <= order.size(); ++i) {
+            press(Qt::Key_Tab);
+            QCOMPARE(focused(), order[i % order.size()]);
+        }
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), order.last());
+    }
+
+    void aScreenWithOneFocusableControlKeepsItOnTab()
+    {
+        frmYoga &menu = openActive<frmYoga>();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), &menu.control<DocumentArea>("rtfYoga"));
+        frmPhotoAsanas &asanas = openActive<frmPhotoAsanas>();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), &asanas.control<ListBoxControl>("lstAsanas"));
+    }
+
+    void eachKeyPressReachesTheScreenOnce()
+    {
+        TestTabs &screen = openActive<TestTabs>();
+        screen.control<DocumentArea>("rtfText").setFocus();
+        press(Qt::Key_Return);
+        QCOMPARE(screen.presses, 1);
+    }
+
+    void openingActivatesAndBringsToTheFront()
+    {
+        openActive<frmYoga>();
+        TestTabs &tabs = openActive<TestTabs>();
+        QCOMPARE(QApplication::activeWindow(), tabs.window());
+        OpenScreen<frmYoga>();
+        QTRY_COMPARE(QApplication::activeWindow(), slot<frmYoga>()->window());
+    }
+
+    void aManualPositionIsTheClientAreasCorner()
+    {
+        TestManual &dialog = openActive<TestManual>();
+        QTRY_VERIFY(dialog.window()->frameGeometry() != dialog.window()->geometry());
+        QTRY_COMPARE(dialog.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129));
+        TestManualMenu &pager = openActive<TestManualMenu>();
+        QTRY_COMPARE(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48));
+        QVERIFY(pager.menuBar()->mapToGlobal(QPoint(0, 0)).y() < 48);
+    }
+
+    void aCentredScreenCentresItsWholeWindow()
+    {
+        openActive<frmYoga>(); // a first window, so that the frame is known beforehand
+        TestCentred &screen = openActive<TestCentred>();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QTRY_VERIFY(screen.window()->frameGeometry() != screen.window()->geometry());
+        QTRY_VERIFY(qAbs(screen.window()->frameGeometry().center().x() - available.center().x()) <= 1);
+        QTRY_VERIFY(qAbs(screen.window()->frameGeometry().center().y() - available.center().y()) <= 1);
+        QCOMPARE(screen.client()->size(), QSize(400, 300));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    RealWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_real_windows.moc"

@@ -1,0 +1,204 @@
+// What every screen shares, one row per screen of the program: it loads (so all its handlers bind),
+// its window follows the screen table, its close control, close box and Escape behave as the table
+// says, its Load makes the program folder current where the table asks, and every link of its link
+// table loads its document by the screen's rule. A new screen adds itself to AllScreens and gets
+// every row here.
+
+#include "AllScreens.h"
+#include "Application.h"
+#include "ScreenTest.h"
+#include "Units.h"
+
+#include <QDir>
+
+using namespace vireka;
+using namespace vireka::test;
+
+namespace {
+
+const ScreenSpec keeperSpec{.name = "testKeeper", .caption = "Keeper", .clientWidth = 1500, .clientHeight = 1500};
+
+// Another open screen, so that closing the screen under test does not end the program.
+class TestKeeper : public Screen {
+public:
+    TestKeeper() : Screen(keeperSpec, {}) {}
+};
+
+void addScreenRows()
+{
+    QTest::addColumn<QString>("name");
+    for (const ScreenClass &screen : allScreens())
+        QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
+}
+
+const ScreenClass &classNamed(const QString &name)
+{
+    const ScreenClass *found = screenClass(name.toStdString());
+    if (!found)
+        throw std::logic_error("no screen class " + name.toStdString());
+    return *found;
+}
+
+} // namespace
+
+class EveryScreenTest : public ScreenTestCase {
+    Q_OBJECT
+
+private slots:
+    void everyRegisteredScreenIsInTheTable()
+    {
+        for (const ScreenClass &screen : allScreens())
+            QVERIFY(std::any_of(screenTable().begin(), screenTable().end(),
+                                [&](const ScreenSpec &row) { return &row == &screen.spec; }));
+    }
+
+    void windowFollowsTheTable_data() { addScreenRows(); }
+    void windowFollowsTheTable()
+    {
+        QFETCH(QString, name);
+        const ScreenClass &type = classNamed(name);
+        const ScreenSpec &spec = type.spec;
+        Screen &screen = type.open();
+        QWidget *window = screen.window();
+        if (*spec.caption)
+            QCOMPARE(window->windowTitle(), QString::fromLatin1(spec.caption));
+        QCOMPARE(window->isMaximized(), spec.maximised);
+        if (!spec.maximised)
+            QCOMPARE(screen.client()->size(), QSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight)));
+        QCOMPARE(!window->windowIcon().isNull(), spec.programIcon);
+        const Qt::WindowFlags flags = window->windowFlags();
+        QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), spec.buttons != TitleButtons::None);
+        QCOMPARE(bool(flags & Qt::WindowMinMaxButtonsHint), spec.buttons == TitleButtons::All);
+        QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Tool, !spec.showInTaskbar);
+        QCOMPARE(window->minimumSize() == window->maximumSize(), spec.border != Border::Sizable);
+        QCOMPARE(screen.client()->focusPolicy(), Qt::NoFocus);
+    }
+
+    void closeControlUnloadsAndReopensFresh_data() { addScreenRows(); }
+    void closeControlUnloadsAndReopensFresh()
+    {
+        QFETCH(QString, name);
+        const ScreenClass &type = classNamed(name);
+        if (!type.spec.closedBy)
+            QSKIP("closed with the close box only");
+        OpenScreen<TestKeeper>();
+        Screen &first = type.open();
+        click(first, type.spec.closedBy);
+        QVERIFY(!type.instance() || !type.instance()->isLoaded());
+        QCOMPARE(fixture.endings, 0);
+        ShellFixture::flushDeletes();
+        Screen &again = type.open();
+        QVERIFY(again.isLoaded());
+        QVERIFY(again.window()->isVisible());
+    }
+
+    void closeBoxUnloadsButKeepsTheSlot_data() { addScreenRows(); }
+    void closeBoxUnloadsButKeepsTheSlot()
+    {
+        QFETCH(QString, name);
+        const ScreenClass &type = classNamed(name);
+        if (type.spec.buttons == TitleButtons::None)
+            QSKIP("no close box");
+        OpenScreen<TestKeeper>();
+        Screen &screen = type.open();
+        QVERIFY(screen.window()->close());
+        QVERIFY(!screen.isLoaded());
+        QCOMPARE(type.instance(), &screen);
+        ShellFixture::flushDeletes();
+        QCOMPARE(&type.open(), &screen);
+        QVERIFY(screen.isLoaded());
+    }
+
+    void escapeFollowsTheTable_data() { addScreenRows(); }
+    void escapeFollowsTheTable()
+    {
+        QFETCH(QString, name);
+        const ScreenClass &type = classNamed(name);
+        OpenScreen<TestKeeper>();
+        Screen &screen = type.open();
+        QTest::keyClick(keyTarget(screen), Qt::Key_Escape);
+        switch (type.spec.escape) {
+        case EscapeRule::EndsProgram:
+            QVERIFY(!type.instance());
+            QCOMPARE(fixture.endings, 1);
+            break;
+        case EscapeRule::CancelButton:
+            QVERIFY(!screen.isLoaded());
+            QCOMPARE(fixture.endings, 0);
+            break;
+        case EscapeRule::None:
+            QVERIFY(screen.isLoaded());
+            QCOMPARE(fixture.endings, 0);
+            break;
+        }
+    }
+
+    void loadMakesTheProgramFolderCurrentWhereAsked_data() { addScreenRows(); }
+    void loadMakesTheProgramFolderCurrentWhereAsked()
+    {
+        QFETCH(QString, name);
+        const ScreenClass &type = classNamed(name);
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+        const QString before = QDir::currentPath();
+        type.open();
+        QCOMPARE(QDir::currentPath(), type.spec.setsProgramFolder ? QDir(fixture.folder()).canonicalPath() : before);
+    }
+
+    void everyLinkLoadsItsDocumentByTheScreensRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("file");
+        for (const ScreenClass &screen : allScreens())
+            for (const DocumentLink &link : screen.links.rows)
+                QTest::addRow("%s %s", screen.spec.name, link.control)
+                    << QString::fromLatin1(screen.spec.name) << QString::fromLatin1(link.control)
+                    << QString::fromLatin1(link.file + 1);
+    }
+    void everyLinkLoadsItsDocumentByTheScreensRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, link);
+        QFETCH(QString, file);
+        const ScreenClass &type = classNamed(name);
+        const LinkTable &links = type.links;
+        const QByteArray linkName = link.toLatin1();
+        Screen &screen = type.open();
+
+        fixture.writeFile(file, rtf("first"));
+        click(screen, linkName.constData());
+        QCOMPARE(shown(screen, links.area), QStringLiteral("first"));
+        // What a failed load leaves depends on whether the screen clears before loading.
+        const QString afterFailure = links.rule == LoadRule::ClearFirst ? QString() : QStringLiteral("first");
+        QFile::remove(QDir(fixture.folder()).filePath(file));
+        click(screen, linkName.constData());
+        QCOMPARE(shown(screen, links.area), afterFailure);
+        fixture.writeFile(file, "plain words, not rich text");
+        click(screen, linkName.constData());
+        QCOMPARE(shown(screen, links.area), afterFailure);
+
+        fixture.writeFile(file, rtf(file.toLatin1()));
+        click(screen, linkName.constData());
+        QCOMPARE(shown(screen, links.area), file);
+        QVERIFY(fixture.messages.isEmpty());
+    }
+
+    void everyLinkedDocumentShipsWithTheProgram()
+    {
+        const QDir documents(QStringLiteral(VIREKA_CONTENT_DIR "/documents"));
+        for (const ScreenClass &screen : allScreens())
+            for (const DocumentLink &link : screen.links.rows) {
+                QCOMPARE(link.file[0], '\\');
+                QVERIFY2(documents.exists(QString::fromLatin1(link.file + 1)), link.file);
+            }
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    EveryScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_every_screen.moc"

@@ -1,0 +1,162 @@
+#pragma once
+
+// What every screen test shares: a fixture that puts the shell into a known state around each test
+// function, and the helpers that click and probe screens as a user meets them.
+
+#include "DocumentArea.h"
+#include "LabelControl.h"
+#include "Screen.h"
+#include "ScreenSlots.h"
+#include "Shell.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace vireka::test {
+
+// Every slot empty, the program running, ending and messages recorded instead of carried out, and a
+// program folder of the test's own (with spaces and accents in its name, as users' folders have).
+class ShellFixture {
+public:
+    void setUp()
+    {
+        emptyAllSlots();
+        flushDeletes();
+        shell::resetForTests();
+        endings = 0;
+        messages.clear();
+        captions.clear();
+        m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vireka folder \u00e9\u00e8 XXXXXX"));
+        shell::setEndAction([this] { ++endings; });
+        shell::setMessageAction([this](const QString &text, const QString &caption) {
+            messages << text;
+            captions << caption;
+        });
+        const QString path = m_folder->path();
+        shell::setProgramFolderLocator([path] { return path; });
+    }
+
+    void tearDown()
+    {
+        emptyAllSlots();
+        flushDeletes();
+        shell::resetForTests();
+        shell::setEndAction({});
+        shell::setMessageAction({});
+        shell::setProgramFolderLocator({});
+        m_folder.reset();
+    }
+
+    QString folder() const { return m_folder->path(); }
+
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(m_folder->filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    // Lets the program go on after a screen ended it, as a fresh start would.
+    static void restart()
+    {
+        flushDeletes();
+        shell::resetForTests();
+    }
+
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    int endings = 0;
+    QStringList messages;
+    QStringList captions;
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+// A test class whose every test function starts and ends with a fresh shell.
+class ScreenTestCase : public QObject {
+    Q_OBJECT
+protected:
+    ShellFixture fixture;
+
+private slots:
+    void init() { fixture.setUp(); }
+    void cleanup() { fixture.tearDown(); }
+};
+
+// A small RTF document whose text is `text`.
+inline QByteArray rtf(const QByteArray &text)
+{
+    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\\pard\\plain\\fs24 " + text + "\\par}";
+}
+
+// A document long enough to scroll, beginning with `first`.
+inline QByteArray longRtf(const QByteArray &first, int lines = 200)
+{
+    QByteArray body = first + "\\par ";
+    for (int i = 0; i < lines; ++i)
+        body += "Line " + QByteArray::number(i) + " of a long document.\\par ";
+    return rtf(body);
+}
+
+// Uses the control `name` as a user would: a left click on a label, a press of a button, the
+// command of a menu.
+inline void click(Screen &screen, const char *name)
+{
+    auto &control = screen.control<QObject>(name);
+    if (auto *label = qobject_cast<LabelControl *>(&control))
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+    else if (auto *button = qobject_cast<QPushButton *>(&control))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else if (auto *command = qobject_cast<QAction *>(&control))
+        command->trigger();
+    else
+        QFAIL("not a control that can be clicked");
+}
+
+// The text a document area shows, without the last paragraph's break.
+inline QString shown(Screen &screen, const char *area)
+{
+    return screen.control<DocumentArea>(area).toPlainText().trimmed();
+}
+
+// The widget a key press goes to on `screen`: the focused control, or the window itself.
+inline QWidget *keyTarget(Screen &screen)
+{
+    QWidget *focused = screen.window()->focusWidget();
+    return focused ? focused : screen.window();
+}
+
+// A picture of a screen's client area, to check what the layout table fixes pixel by pixel.
+class ScreenProbe {
+public:
+    explicit ScreenProbe(QWidget *client) : m_shot(client->grab().toImage()) {}
+
+    QColor at(int x, int y) const { return QColor::fromRgb(m_shot.pixel(x, y)); }
+
+    // True when some pixel inside `area` has exactly `colour`, such as a caption's text colour.
+    bool contains(const QRect &area, const QColor &colour) const
+    {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (m_shot.pixel(x, y) == colour.rgb())
+                    return true;
+        return false;
+    }
+
+    const QImage &image() const { return m_shot; }
+
+private:
+    QImage m_shot;
+};
+
+} // namespace vireka::test
