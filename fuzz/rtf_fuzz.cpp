@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the RTF reader and lays the document out as an area shows it. Run from
-// the build folder, for example:
-//   LSAN_OPTIONS=suppressions=<source>/fuzz/lsan.supp QT_QPA_PLATFORM=offscreen \
-//     bin/rtf_fuzz -dict=<source>/fuzz/rtf.dict -max_len=65536 -timeout=30 corpus <source>/fuzz/corpus
+// the build folder with LSAN_OPTIONS=suppressions=<source>/fuzz/lsan.supp and
+// QT_QPA_PLATFORM=offscreen, for example:
+//   bin/rtf_fuzz -dict=<source>/fuzz/rtf.dict -max_len=65536 -timeout=30 corpus <source>/fuzz/corpus
 
 #include "rtf/RtfReader.h"
 
