@@ -7,6 +7,14 @@
 #include "directory/frmTradition.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "menu/frmYoga.h"
+#include "publisher/frmAbout.h"
+#include "publisher/frmDisclaimer.h"
+#include "publisher/frmHalvena.h"
+#include "publisher/frmHalvenaScreen.h"
+#include "publisher/frmHerbsScreen.h"
+#include "publisher/frmUpgrade.h"
+#include "study/frmArticles.h"
+#include "study/frmTesmara.h"
 #include "study/frmYogaInstructions.h"
 
 #include <vector>
@@ -33,6 +41,14 @@ std::span<const ScreenClass> allScreens()
         classOf<frmYoga>(),
         classOf<frmYogaInstructions>(),
         classOf<frmPhotoAsanas>(),
+        classOf<frmArticles>(),
+        classOf<frmTesmara>(),
+        classOf<frmAbout>(),
+        classOf<frmDisclaimer>(),
+        classOf<frmUpgrade>(),
+        classOf<frmHalvena>(),
+        classOf<frmHalvenaScreen>(),
+        classOf<frmHerbsScreen>(),
         classOf<frmDirectory>(),
         classOf<frmCountry>(),
         classOf<frmTradition>(),

@@ -6,13 +6,29 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QtMath>
 
 namespace vireka {
 
 namespace {
+
 constexpr int BorderPixels = 1;
+
+// Some captions use long runs of spaces to push the next words onto a line of their own. The faces
+// that stand in for the design's are narrower, so such a run would no longer fill its line: it is
+// drawn with em spaces, wide enough to break where it was meant to. Short runs keep their spaces.
+QString laidOutCaption(const QString &caption)
+{
+    static const QRegularExpression run(QStringLiteral(" {8,}"));
+    QString text = caption;
+    QRegularExpressionMatch match;
+    for (qsizetype from = 0; (match = run.match(text, from)).hasMatch(); from = match.capturedEnd())
+        text.replace(match.capturedStart(), match.capturedLength(), QString(match.capturedLength(), QChar(0x2003)));
+    return text;
 }
+
+} // namespace
 
 LabelControl::LabelControl(const ControlSpec &spec, QWidget *parent)
     : QWidget(parent)
@@ -77,10 +93,10 @@ void LabelControl::fitToText()
     const QFontMetrics metrics(font());
     if (m_wordWrap) {
         const QRect needed = metrics.boundingRect(QRect(0, 0, m_designWidth - inset, 1 << 20),
-                                                  textFlags(), m_caption);
+                                                  textFlags(), laidOutCaption(m_caption));
         resize(m_designWidth, needed.height() + inset);
     } else {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), textFlags(), m_caption);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), textFlags(), laidOutCaption(m_caption));
         resize(needed.width() + inset, needed.height() + inset);
     }
 }
@@ -93,7 +109,7 @@ const QStaticText &LabelControl::laidOutText()
         m_text.setTextFormat(Qt::PlainText);
         m_text.setTextOption(option);
         m_text.setTextWidth(wraps() ? textRect().width() : -1);
-        m_text.setText(m_caption);
+        m_text.setText(laidOutCaption(m_caption));
         m_text.prepare(QTransform(), font());
         m_textStale = false;
     }
@@ -120,8 +136,17 @@ void LabelControl::paintEvent(QPaintEvent *event)
         painter.drawLine(r.bottomLeft(), r.bottomRight());
         painter.drawLine(r.topRight(), r.bottomRight());
     }
-    const QStaticText &text = laidOutText();
     const QRect area = textRect();
+    if (font().underline()) {
+        // Laid-out static text loses the underline under a caption's last glyph (or all of it), so
+        // the few underlined captions are drawn directly.
+        painter.setClipRect(area);
+        painter.setPen(m_fore);
+        painter.setFont(font());
+        painter.drawText(area, textFlags(), m_caption);
+        return;
+    }
+    const QStaticText &text = laidOutText();
     QPoint origin = area.topLeft();
     if (!wraps() && m_alignment != Align::Left) {
         const int room = area.width() - qCeil(text.size().width());

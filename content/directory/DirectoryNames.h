@@ -13,7 +13,7 @@ inline constexpr char publisherName[] = "Morvane Zuvovuroda";
 // first part of the postal address
 inline constexpr char publisherPostBox[] = "P.O. Box 5550";
 // town of the postal address
-inline constexpr char publisherTown[] = "Larchmere Falls";
+inline constexpr char publisherTown[] = "Larchmere";
 // province of the postal address
 inline constexpr char publisherProvince[] = "Ontario";
 // postal code of the postal address
@@ -21,7 +21,7 @@ inline constexpr char publisherPostalCode[] = "K0L 5E5";
 // country of the postal address
 inline constexpr char publisherCountry[] = "Canada";
 // postal address on one line: box, town, province, postal code, country
-inline constexpr char publisherAddress[] = "P.O. Box 5550, Larchmere Falls, Ontario, K0L 5E5, Canada";
+inline constexpr char publisherAddress[] = "P.O. Box 5550, Larchmere, Ontario, K0L 5E5, Canada";
 // telephone, for orders and enquiries
 inline constexpr char publisherPhone[] = "+1 705 555 0134";
 // fax; the office takes faxes on its telephone line

@@ -4,6 +4,11 @@
 #include "Shell.h"
 #include "directory/frmDirectory.h"
 #include "galleries/frmPhotoAsanas.h"
+#include "publisher/frmAbout.h"
+#include "publisher/frmHalvena.h"
+#include "publisher/frmUpgrade.h"
+#include "study/frmArticles.h"
+#include "study/frmTesmara.h"
 #include "study/frmYogaInstructions.h"
 
 namespace vireka {
@@ -61,14 +66,12 @@ void frmYoga::Form_Load()
 
 void frmYoga::lblInstructions_Click() { OpenScreen<frmYogaInstructions>(); }
 void frmYoga::lblAsanas_Click() { OpenScreen<frmPhotoAsanas>(); }
-void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
-
-// The screens these links open come with their own sections; until then the links do nothing.
-void frmYoga::lblArticles_Click() {}
+void frmYoga::lblArticles_Click() { OpenScreen<frmArticles>(); }
 void frmYoga::lblDirectory_Click() { OpenScreen<frmDirectory>(); }
-void frmYoga::lblTesmara_Click() {}
-void frmYoga::lblHalvena_Click() {}
-void frmYoga::lblUpgrades_Click() {}
-void frmYoga::lblAbout_Click() {}
+void frmYoga::lblTesmara_Click() { OpenScreen<frmTesmara>(); }
+void frmYoga::lblHalvena_Click() { OpenScreen<frmHalvena>(); }
+void frmYoga::lblUpgrades_Click() { OpenScreen<frmUpgrade>(); }
+void frmYoga::lblAbout_Click() { OpenScreen<frmAbout>(); }
+void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 } // namespace vireka

@@ -18,15 +18,6 @@ using namespace vireka::test;
 
 namespace {
 
-template <class S>
-S &openActive()
-{
-    S &screen = OpenScreen<S>();
-    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
-        qWarning("the window did not become active");
-    return screen;
-}
-
 // Moves the real pointer to `at` in the hub's client area and lets the window system deliver it.
 void movePointer(frmDirectory &hub, QPoint at)
 {

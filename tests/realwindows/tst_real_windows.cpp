@@ -8,6 +8,9 @@
 #include "Units.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "menu/frmYoga.h"
+#include "publisher/frmAbout.h"
+#include "publisher/frmDisclaimer.h"
+#include "study/frmTesmara.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -77,16 +80,6 @@ public:
 };
 
 namespace {
-
-// Opens a screen and waits until the window manager has framed and activated it.
-template <class S>
-S &openActive()
-{
-    S &screen = OpenScreen<S>();
-    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
-        qWarning("the window did not become active");
-    return screen;
-}
 
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
@@ -179,6 +172,42 @@ private slots:
         TestManualMenu &pager = openActive<TestManualMenu>();
         QTRY_COMPARE(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48));
         QVERIFY(pager.menuBar()->mapToGlobal(QPoint(0, 0)).y() < 48);
+    }
+
+    // The About box's client corner at (2340, 1935) twips, the pager's at (750, 720) below its menu
+    // bar; the pager holds the focus in its area, so the keyboard scrolls the page.
+    void aboutBoxAndPagerSitAtTheirPlaces()
+    {
+        fixture.writeFile("Disclaim.rtf", longRtf("Page one"));
+        openActive<frmYoga>();
+        frmAbout &about = openActive<frmAbout>();
+        QTRY_COMPARE(about.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129));
+        QCOMPARE(focused(), &about.control<QPushButton>("cmdOK"));
+        click(about, "cmdDisclaimer");
+        frmDisclaimer &pager = *slot<frmDisclaimer>();
+        QVERIFY(QTest::qWaitForWindowActive(pager.window()));
+        QTRY_COMPARE(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48));
+        QVERIFY(pager.menuBar()->mapToGlobal(QPoint(0, 0)).y() < 48);
+        QCOMPARE(pager.client()->size(), QSize(518, 251));
+        auto *area = &pager.control<DocumentArea>("rtfDisclaimer");
+        QCOMPARE(focused(), area);
+        press(Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(area->verticalScrollBar()->value() > 0);
+        // The page's end is in view, inside the window.
+        QVERIFY(area->viewport()->rect().contains(area->cursorRect()));
+        const QRect client(pager.client()->mapToGlobal(QPoint(0, 0)), pager.client()->size());
+        QVERIFY(client.contains(QRect(area->viewport()->mapToGlobal(QPoint(0, 0)), area->viewport()->size())));
+    }
+
+    // EXIT holds the focus when the book sampler opens: Enter closes it at once.
+    void enterRightAfterOpeningTheBookSamplerClosesIt()
+    {
+        openActive<frmYoga>();
+        frmTesmara &sampler = openActive<frmTesmara>();
+        QCOMPARE(focused(), &sampler.control<QPushButton>("cmdClose"));
+        press(Qt::Key_Return);
+        QVERIFY(!slot<frmTesmara>());
+        QCOMPARE(fixture.endings, 0);
     }
 
     void aCentredScreenCentresItsWholeWindow()

@@ -31,14 +31,6 @@ void addScreenRows()
         QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
 }
 
-const ScreenClass &classNamed(const QString &name)
-{
-    const ScreenClass *found = screenClass(name.toStdString());
-    if (!found)
-        throw std::logic_error("no screen class " + name.toStdString());
-    return *found;
-}
-
 } // namespace
 
 class EveryScreenTest : public ScreenTestCase {
@@ -56,7 +48,7 @@ private slots:
     void windowFollowsTheTable()
     {
         QFETCH(QString, name);
-        const ScreenClass &type = classNamed(name);
+        const ScreenClass &type = screenNamed(name);
         const ScreenSpec &spec = type.spec;
         Screen &screen = type.open();
         QWidget *window = screen.window();
@@ -78,7 +70,7 @@ private slots:
     void closeControlUnloadsAndReopensFresh()
     {
         QFETCH(QString, name);
-        const ScreenClass &type = classNamed(name);
+        const ScreenClass &type = screenNamed(name);
         if (!type.spec.closedBy)
             QSKIP("closed with the close box only");
         OpenScreen<TestKeeper>();
@@ -96,7 +88,7 @@ private slots:
     void closeBoxUnloadsButKeepsTheSlot()
     {
         QFETCH(QString, name);
-        const ScreenClass &type = classNamed(name);
+        const ScreenClass &type = screenNamed(name);
         if (type.spec.buttons == TitleButtons::None)
             QSKIP("no close box");
         OpenScreen<TestKeeper>();
@@ -113,7 +105,7 @@ private slots:
     void escapeFollowsTheTable()
     {
         QFETCH(QString, name);
-        const ScreenClass &type = classNamed(name);
+        const ScreenClass &type = screenNamed(name);
         OpenScreen<TestKeeper>();
         Screen &screen = type.open();
         QTest::keyClick(keyTarget(screen), Qt::Key_Escape);
@@ -137,7 +129,7 @@ private slots:
     void loadMakesTheProgramFolderCurrentWhereAsked()
     {
         QFETCH(QString, name);
-        const ScreenClass &type = classNamed(name);
+        const ScreenClass &type = screenNamed(name);
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         const QString before = QDir::currentPath();
         type.open();
@@ -160,7 +152,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, link);
         QFETCH(QString, file);
-        const ScreenClass &type = classNamed(name);
+        const ScreenClass &type = screenNamed(name);
         const LinkTable &links = type.links;
         const QByteArray linkName = link.toLatin1();
         Screen &screen = type.open();

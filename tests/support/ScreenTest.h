@@ -3,6 +3,7 @@
 // What every screen test shares: a fixture that puts the shell into a known state around each test
 // function, and the helpers that click and probe screens as a user meets them.
 
+#include "AllScreens.h"
 #include "DocumentArea.h"
 #include "LabelControl.h"
 #include "Screen.h"
@@ -20,6 +21,7 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 
 namespace vireka::test {
 
@@ -92,6 +94,25 @@ private slots:
     void init() { fixture.setUp(); }
     void cleanup() { fixture.tearDown(); }
 };
+
+// The screen class called `name`; a name the program does not have fails the test loudly.
+inline const ScreenClass &screenNamed(const QString &name)
+{
+    const ScreenClass *found = screenClass(name.toStdString());
+    if (!found)
+        throw std::logic_error("no screen class " + name.toStdString());
+    return *found;
+}
+
+// Opens a screen and waits until the window manager has framed and activated it (real windows).
+template <class S>
+S &openActive()
+{
+    S &screen = OpenScreen<S>();
+    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
+        qWarning("the window did not become active");
+    return screen;
+}
 
 // A small RTF document whose text is `text`.
 inline QByteArray rtf(const QByteArray &text)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Screen.h"
+
+#include <string>
+
+namespace vireka {
+
+// A fixed notice on how to hear of upgrades. Its text box is editable, but nothing keeps an edit: the
+// next opening shows the notice again. Closed with the close box.
+class frmUpgrade : public Screen {
+    Q_OBJECT
+public:
+    static constexpr const ScreenSpec &Spec = screenSpec("frmUpgrade");
+    // The notice as it is stored: seven lines, each ended by CR LF, centred by hand with spaces.
+    static const std::string Notice;
+    frmUpgrade();
+};
+
+} // namespace vireka
