@@ -6,5 +6,7 @@ cd "$(dirname "$0")"
 vireka_install_packages
 # The tests of focus, activation and placement run in real windows on a virtual X screen.
 vireka_install_packages xvfb xauth openbox x11-utils
+# The package test makes the Debian package and unpacks it.
+vireka_install_packages "${VIREKA_PACKAGE_TOOLS[@]}"
 vireka_build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300 "$@"

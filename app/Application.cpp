@@ -12,8 +12,10 @@ namespace vireka {
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Vireka"));
-    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setApplicationVersion(QStringLiteral(VIREKA_VERSION));
     setOrganizationName(QStringLiteral("Morvane Zuvovuroda"));
+    // Ties the windows to the menu entry, for the desktop's task bar and window icons.
+    setDesktopFileName(QStringLiteral("example.vireka.Vireka"));
     // The program ends by its own rule, when no screen is loaded any more.
     setQuitOnLastWindowClosed(false);
     installFontSubstitutions();

@@ -101,6 +101,7 @@ void Screen::buildWindow()
     m_window = window;
     window->setWindowTitle(QString::fromLatin1(m_spec.caption));
     window->setObjectName(QString::fromLatin1(m_spec.name));
+    window->setPalette(classicPalette());
     if (m_spec.programIcon)
         window->setWindowIcon(programIcon());
 

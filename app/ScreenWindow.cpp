@@ -51,6 +51,12 @@ void ScreenWindow::moveEvent(QMoveEvent *event)
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
 {
+    // A screen without title-bar boxes closes only with its own close control. Some window managers
+    // draw a close box all the same; it does nothing there.
+    if (m_screen && m_screen->spec().buttons == TitleButtons::None) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (m_screen)
         m_screen->unload();

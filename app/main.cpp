@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "CommandLine.h"
 #include "ScreenSlots.h"
 #include "Shell.h"
 #include "menu/frmYoga.h"
@@ -7,6 +8,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto status = vireka::answerCommandLine(argc, argv))
+        return *status;
     vireka::Application app(argc, argv);
     try {
         vireka::OpenScreen<vireka::frmYoga>();

@@ -2,6 +2,9 @@
 # Sourced, not run.
 
 VIREKA_PACKAGES=(cmake g++ qt6-base-dev fonts-liberation)
+# What scripts/package.sh needs to make the Debian package: dpkg-shlibdeps finds the libraries the
+# program links, file tells CPack which files are programs, fc-match finds the font's package.
+VIREKA_PACKAGE_TOOLS=(dpkg-dev file fontconfig)
 
 # Prints the packages of the list (by default the build's own) that are not installed.
 vireka_missing_packages() {

@@ -1,6 +1,5 @@
 #include "Colour.h"
 
-#include <QGuiApplication>
 #include <QPalette>
 
 namespace vireka {
@@ -20,7 +19,44 @@ QColor toQColor(Colour colour, const QPalette &palette)
 
 QColor toQColor(Colour colour)
 {
-    return toQColor(colour, QGuiApplication::palette());
+    return toQColor(colour, classicPalette());
+}
+
+namespace {
+
+QPalette makeClassicPalette()
+{
+    const QColor white(255, 255, 255), black(0, 0, 0), face(192, 192, 192), grey(128, 128, 128);
+    struct Role {
+        QPalette::ColorRole role;
+        QColor colour;
+    };
+    const Role roles[] = {
+        {QPalette::Window, face},          {QPalette::WindowText, black},
+        {QPalette::Base, white},           {QPalette::AlternateBase, QColor(240, 240, 240)},
+        {QPalette::Text, black},           {QPalette::PlaceholderText, grey},
+        {QPalette::Button, face},          {QPalette::ButtonText, black},
+        {QPalette::BrightText, white},     {QPalette::Light, white},
+        {QPalette::Midlight, QColor(223, 223, 223)}, {QPalette::Mid, QColor(160, 160, 160)},
+        {QPalette::Dark, grey},            {QPalette::Shadow, black},
+        {QPalette::Highlight, QColor(0, 0, 128)}, {QPalette::HighlightedText, white},
+        {QPalette::ToolTipBase, QColor(255, 255, 225)}, {QPalette::ToolTipText, black},
+        {QPalette::Link, QColor(0, 0, 255)}, {QPalette::LinkVisited, QColor(128, 0, 128)},
+    };
+    QPalette palette;
+    for (const Role &entry : roles)
+        palette.setColor(entry.role, entry.colour);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, grey);
+    return palette;
+}
+
+} // namespace
+
+const QPalette &classicPalette()
+{
+    static const QPalette palette = makeClassicPalette();
+    return palette;
 }
 
 } // namespace vireka

@@ -26,6 +26,12 @@ constexpr Colour KindDefault = 0xFFFFFFFF;
 constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0 && c != KindDefault; }
 
 QColor toQColor(Colour colour, const QPalette &palette);
+// A colour in the program's own palette: system colours come from classicPalette().
 QColor toQColor(Colour colour);
+
+// The program's own classic light palette: window background white, window and button text black,
+// button face light grey. The screens use it whatever the desktop's theme, so that their stored
+// texts and designed colours look the same on a dark desktop.
+const QPalette &classicPalette();
 
 } // namespace vireka

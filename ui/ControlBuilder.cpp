@@ -1,11 +1,13 @@
 #include "ControlBuilder.h"
 
+#include "Accessibility.h"
 #include "DocumentArea.h"
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "LineControl.h"
 #include "ListBoxControl.h"
 #include "PictureBoxControl.h"
+#include "PictureDescriptions.h"
 #include "Pictures.h"
 #include "SunkenEdge.h"
 #include "Units.h"
@@ -25,6 +27,17 @@ QRect pixelRect(const ControlSpec &spec)
 {
     return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
             twipsToPixels(spec.height)};
+}
+
+// What a screen reader calls a control that shows no caption or text of its own: its name without
+// the kind prefix ("lstAsanas" is "Asanas").
+QString readableName(const ControlSpec &spec)
+{
+    const QString name = QString::fromLatin1(spec.name);
+    qsizetype prefix = 0;
+    while (prefix < name.size() && name.at(prefix).isLower())
+        ++prefix;
+    return prefix > 0 && prefix < name.size() ? name.mid(prefix) : name;
 }
 
 void setColours(QWidget *widget, Colour back, Colour fore, Colour defaultBack, Colour defaultFore)
@@ -82,6 +95,7 @@ QWidget *makeListBox(const ControlSpec &spec, QWidget *client)
         auto *entry = new QListWidgetItem(QString::fromLatin1(item), list);
         entry->setData(Qt::UserRole, 0);
     }
+    list->setAccessibleName(readableName(spec));
     return list;
 }
 
@@ -117,6 +131,7 @@ QWidget *makeTextBox(const ControlSpec &spec, QWidget *client)
     QString text = QString::fromLatin1(spec.caption);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     box->setPlainText(text);
+    nameAfterText(*box, readableName(spec));
     return box;
 }
 
@@ -131,6 +146,7 @@ QWidget *makeDocumentArea(const ControlSpec &spec, QWidget *client)
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (spec.stored)
         showStoredDocument(*area, QStringLiteral(":/stored/") + QString::fromLatin1(spec.stored));
+    nameAfterText(*area, readableName(spec));
     return area;
 }
 
@@ -155,6 +171,8 @@ void applyCommon(const ControlSpec &spec, QWidget *widget)
     widget->setObjectName(controlKey(spec));
     if (spec.toolTip)
         widget->setToolTip(QString::fromLatin1(spec.toolTip));
+    if (spec.kind == ControlKind::Image || spec.kind == ControlKind::PictureBox)
+        widget->setAccessibleName(spec.toolTip ? QString::fromLatin1(spec.toolTip) : pictureDescription(spec.picture));
     if (spec.mousePointer == PointerCustom)
         widget->setCursor(customCursor());
     if (!isWindowed(spec.kind))
@@ -174,6 +192,7 @@ QString controlKey(const ControlSpec &spec)
 
 BuiltControls buildControls(LayoutTable table, QWidget *client, QMenuBar *menuBar)
 {
+    installAccessibility();
     BuiltControls built;
     std::vector<std::pair<const ControlSpec *, QWidget *>> windowless, windowed;
 

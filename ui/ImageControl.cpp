@@ -17,7 +17,7 @@ void ImageControl::setPicture(const QImage &picture)
     m_picture = picture;
     if (!m_stretch && !m_picture.isNull()) {
         const int frame = m_border ? 2 : 0;
-        resize(m_picture.width() + frame, m_picture.height() + frame);
+        resize(m_picture.deviceIndependentSize().toSize() + QSize(frame, frame));
     }
     if (geometry() == before)
         update(uncoveredRegion());

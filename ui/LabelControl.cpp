@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Units.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -60,6 +61,11 @@ void LabelControl::setCaption(const QString &caption)
         fitToText();
     update();
     emit changed();
+}
+
+bool LabelControl::hasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&LabelControl::clicked));
 }
 
 QRect LabelControl::textRect() const

@@ -19,6 +19,9 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
+    // True when a Click handler listens: the label is then a link.
+    bool hasClickHandler() const;
+
     QColor backColour() const { return m_back; }
     QColor textColour() const { return m_fore; }
 

@@ -15,7 +15,7 @@ void PictureBoxControl::setPicture(const QImage &picture)
 {
     m_picture = picture;
     if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.width() + 2 * frameWidth(), m_picture.height() + 2 * frameWidth());
+        resize(m_picture.deviceIndependentSize().toSize() + QSize(2 * frameWidth(), 2 * frameWidth()));
     update();
 }
 

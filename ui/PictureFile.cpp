@@ -32,6 +32,9 @@ bool LoadPictureFile(ImageControl &image, const QString &fileName)
     if (picture.isNull())
         return false;
     image.setPicture(picture);
+    // The files are named after what they show ("\Nauli.bmp"), which a screen reader can say.
+    const QString shown = fileName.section(QLatin1Char('\\'), -1).section(QLatin1Char('.'), 0, 0);
+    image.setAccessibleName(QStringLiteral("Photograph: ") + shown);
     return true;
 }
 

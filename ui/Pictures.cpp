@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 
@@ -17,7 +19,15 @@ QImage builtInPicture(const char *path)
         return {};
     // Decoded once: a screen opened again shares the pixels of its first opening.
     static QHash<QString, QImage> decoded;
-    const QString resource = QStringLiteral(":/pictures/") + QString::fromLatin1(path);
+    QString resource = QStringLiteral(":/pictures/") + QString::fromLatin1(path);
+    // On a high-density screen the double-size variant ("Image1@2x.bmp") is drawn instead; the
+    // reader marks it as two pixels to a point, so it takes the base picture's place and size.
+    if (qApp && qApp->devicePixelRatio() > 1) {
+        const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+        const QString dense = resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+        if (QFile::exists(dense))
+            resource = dense;
+    }
     auto found = decoded.constFind(resource);
     if (found == decoded.cend())
         found = decoded.insert(resource, QImage(resource));

@@ -7,7 +7,8 @@
 namespace vireka {
 
 // A picture built into the program, by its path under the pictures folder ("frmYoga/Image1.bmp").
-// A missing or undecodable one is a null image: the control shows no picture.
+// A missing or undecodable one is a null image: the control shows no picture. On a high-density
+// screen it is the picture's double-size variant where there is one, with a device pixel ratio of 2.
 QImage builtInPicture(const char *path);
 
 // The window icon of the screens that carry one.

@@ -35,17 +35,20 @@ private slots:
         for (const Entry &e : catalogue()) {
             QVERIFY2(!paths.contains(e.path), qPrintable("listed twice: " + e.path));
             paths.insert(e.path);
-            QVERIFY2(e.path.startsWith("photos/") || e.path.startsWith("pictures/"), qPrintable(e.path));
+            QVERIFY2(e.path.startsWith("photos/") || e.path.startsWith("pictures/") || e.path.startsWith("icons/"),
+                     qPrintable(e.path));
             const QString ext = e.path.section('.', -1);
             switch (e.format) {
             case Format::Jpeg: QCOMPARE(ext, QString("jpg")); break;
             case Format::Icon: QCOMPARE(ext, QString("ico")); QCOMPARE(e.size, QSize(32, 32)); break;
+            case Format::Png: QCOMPARE(ext, QString("png")); break;
             default: QCOMPARE(ext, QString("bmp")); break;
             }
             QVERIFY(e.draw);
         }
-        // 24 photographs, 36 screen pictures and the two icons.
-        QCOMPARE(paths.size(), 62);
+        // 24 photographs, 36 screen pictures and their double-size variants, the two icons and the
+        // desktop icon at seven sizes.
+        QCOMPARE(paths.size(), 105);
     }
 
     void everyPostureIsKnownAndFitsItsPicture()

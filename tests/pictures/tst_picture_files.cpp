@@ -136,8 +136,13 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        for (const Expected &e : kPictures)
-            QTest::newRow(e.path) << QString::fromLatin1(e.path) << int(e.kind) << e.width << e.height;
+        for (const Expected &e : kPictures) {
+            const QString path = QString::fromLatin1(e.path);
+            QTest::newRow(e.path) << path << int(e.kind) << e.width << e.height;
+            // The variant for high-density screens: the same format at twice the size.
+            const QString dense = path.left(path.lastIndexOf('.')) + "@2x" + path.mid(path.lastIndexOf('.'));
+            QTest::newRow(qPrintable(dense)) << dense << int(e.kind) << 2 * e.width << 2 * e.height;
+        }
     }
 
     void screenPicture()
@@ -255,6 +260,39 @@ private slots:
             QVERIFY2(img.hasAlphaChannel(), "the ground must be transparent");
             QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
         }
+    }
+
+    void desktopIcon_data()
+    {
+        QTest::addColumn<int>("pixels");
+        for (int pixels : {16, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QString::number(pixels))) << pixels;
+    }
+
+    void desktopIcon()
+    {
+        // The smiley of the window icon, drawn at each size of the desktop's icon theme.
+        QFETCH(int, pixels);
+        const QString path = contentPath(QStringLiteral("icons/program-%1.png").arg(pixels));
+        QCOMPARE(QImageReader::imageFormat(path), QByteArray("png"));
+        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(img.size(), QSize(pixels, pixels));
+        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(img.pixel(pixels - 1, pixels - 1)), 0);
+        QCOMPARE(img.pixel(pixels / 2, pixels * 3 / 8) & 0xffffff, QRgb(0xffff00));
+        // Drawn at its size, not enlarged from a small one: from the transparent ground to the dark
+        // outline of the face takes at most two half-covered pixels at any size.
+        const int row = pixels / 2;
+        int x = 0;
+        while (x < pixels && qAlpha(img.pixel(x, row)) == 0)
+            ++x;
+        int soft = 0;
+        while (x < pixels && qAlpha(img.pixel(x, row)) < 200) {
+            ++soft;
+            ++x;
+        }
+        QVERIFY2(soft <= 2, qPrintable(QStringLiteral("edge %1 pixels wide").arg(soft)));
+        QVERIFY2(qRed(img.pixel(x, row)) < 64 && qGreen(img.pixel(x, row)) < 64, "the outline is dark");
     }
 
     void cursorHotSpotIsTheTip()

@@ -14,7 +14,7 @@ private:
     static QStringList filesUnder(const QString &root)
     {
         QStringList files;
-        for (const char *sub : {"photos", "pictures"}) {
+        for (const char *sub : {"photos", "pictures", "icons"}) {
             QDirIterator it(root + '/' + sub, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext())
                 files << QDir(root).relativeFilePath(it.next());
@@ -49,6 +49,11 @@ private slots:
             QVERIFY(a.open(QIODevice::ReadOnly));
             QVERIFY2(b.open(QIODevice::ReadOnly), qPrintable("not committed: " + rel));
             const QByteArray made = a.readAll(), committed = b.readAll();
+            if (rel.endsWith(".png")) {
+                // PNG compression may differ between library versions; the pixels may not.
+                QCOMPARE(QImage::fromData(made), QImage::fromData(committed));
+                continue;
+            }
             if (!rel.endsWith(".jpg")) {
                 QVERIFY2(made == committed, qPrintable(rel + " differs"));
                 continue;
@@ -83,7 +88,8 @@ private slots:
                    {dir.path(), "--only", "frmYoga/,cursor", "--sheet", sheet});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
-        QCOMPARE(filesUnder(dir.path()), QStringList({"pictures/cursor.ico", "pictures/frmYoga/Image1.bmp"}));
+        QCOMPARE(filesUnder(dir.path()), QStringList({"pictures/cursor.ico", "pictures/frmYoga/Image1.bmp",
+                                                      "pictures/frmYoga/Image1@2x.bmp"}));
         const QImage contact(sheet);
         QVERIFY(!contact.isNull());
         QVERIFY(contact.width() >= 340);

@@ -161,16 +161,16 @@ private slots:
         TestTabs &tabs = openActive<TestTabs>();
         QCOMPARE(QApplication::activeWindow(), tabs.window());
         OpenScreen<frmYoga>();
-        QTRY_COMPARE(QApplication::activeWindow(), slot<frmYoga>()->window());
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), slot<frmYoga>()->window(), WindowManagerPatience);
     }
 
     void aManualPositionIsTheClientAreasCorner()
     {
         TestManual &dialog = openActive<TestManual>();
-        QTRY_VERIFY(dialog.window()->frameGeometry() != dialog.window()->geometry());
-        QTRY_COMPARE(dialog.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129));
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.window()->frameGeometry() != dialog.window()->geometry(), WindowManagerPatience);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129), WindowManagerPatience);
         TestManualMenu &pager = openActive<TestManualMenu>();
-        QTRY_COMPARE(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48));
+        QTRY_COMPARE_WITH_TIMEOUT(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48), WindowManagerPatience);
         QVERIFY(pager.menuBar()->mapToGlobal(QPoint(0, 0)).y() < 48);
     }
 
@@ -181,12 +181,12 @@ private slots:
         fixture.writeFile("Disclaim.rtf", longRtf("Page one"));
         openActive<frmYoga>();
         frmAbout &about = openActive<frmAbout>();
-        QTRY_COMPARE(about.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129));
+        QTRY_COMPARE_WITH_TIMEOUT(about.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129), WindowManagerPatience);
         QCOMPARE(focused(), &about.control<QPushButton>("cmdOK"));
         click(about, "cmdDisclaimer");
         frmDisclaimer &pager = *slot<frmDisclaimer>();
         QVERIFY(QTest::qWaitForWindowActive(pager.window()));
-        QTRY_COMPARE(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48));
+        QTRY_COMPARE_WITH_TIMEOUT(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48), WindowManagerPatience);
         QVERIFY(pager.menuBar()->mapToGlobal(QPoint(0, 0)).y() < 48);
         QCOMPARE(pager.client()->size(), QSize(518, 251));
         auto *area = &pager.control<DocumentArea>("rtfDisclaimer");
@@ -215,9 +215,9 @@ private slots:
         openActive<frmYoga>(); // a first window, so that the frame is known beforehand
         TestCentred &screen = openActive<TestCentred>();
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        QTRY_VERIFY(screen.window()->frameGeometry() != screen.window()->geometry());
-        QTRY_VERIFY(qAbs(screen.window()->frameGeometry().center().x() - available.center().x()) <= 1);
-        QTRY_VERIFY(qAbs(screen.window()->frameGeometry().center().y() - available.center().y()) <= 1);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window()->frameGeometry() != screen.window()->geometry(), WindowManagerPatience);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(screen.window()->frameGeometry().center().x() - available.center().x()) <= 1, WindowManagerPatience);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(screen.window()->frameGeometry().center().y() - available.center().y()) <= 1, WindowManagerPatience);
         QCOMPARE(screen.client()->size(), QSize(400, 300));
     }
 };

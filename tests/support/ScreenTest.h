@@ -104,13 +104,22 @@ inline const ScreenClass &screenNamed(const QString &name)
     return *found;
 }
 
-// Opens a screen and waits until the window manager has framed and activated it (real windows).
+// How long real-window tests wait for the window manager: a busy machine can take a while.
+constexpr int WindowManagerPatience = 30000;
+
+// Opens a screen and waits until the window manager has framed, placed and activated it (real
+// windows).
 template <class S>
 S &openActive()
 {
     S &screen = OpenScreen<S>();
-    if (!QTest::qWaitForWindowActive(screen.window(), 30000)) // a busy machine can take a while
+    QWidget *window = screen.window();
+    if (!QTest::qWaitForWindowActive(window, WindowManagerPatience))
         qWarning("the window did not become active");
+    if (!QTest::qWaitFor([window] { return window->isMaximized() || window->frameGeometry() != window->geometry(); },
+                         WindowManagerPatience))
+        qWarning("the window got no frame");
+    QTest::qWait(50); // a centred window moves once more when its own frame is known
     return screen;
 }
 

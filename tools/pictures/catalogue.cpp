@@ -82,11 +82,31 @@ Posed posed(const QString &pose, const Look &look, const Setting &setting, bool 
     return Posed{pose, look, setting, mirror};
 }
 
+// Every picture built into a screen comes also at twice its size, in the same format, named as Qt
+// names such variants ("Image1@2x.bmp"): the program shows it on high-density screens.
+void addDenseVariants(QList<Entry> &list)
+{
+    const qsizetype count = list.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const Entry &base = list.at(i);
+        if (!base.path.startsWith(QLatin1String("pictures/")) || base.format == Format::Icon)
+            continue;
+        Entry dense = base;
+        const qsizetype dot = base.path.lastIndexOf(QLatin1Char('.'));
+        dense.path = base.path.left(dot) + QStringLiteral("@2x") + base.path.mid(dot);
+        dense.size = base.size * 2;
+        if (base.drawDense)
+            dense.draw = base.drawDense;
+        dense.drawDense = {};
+        list.append(dense);
+    }
+}
+
 QList<Entry> build()
 {
     QList<Entry> list;
     auto add = [&](const QString &path, Format f, int w, int h, const auto &what) {
-        Entry e{path, f, QSize(w, h), {}, {}, {}, false};
+        Entry e{path, f, QSize(w, h), {}, {}, {}, {}, false};
         if constexpr (std::is_same_v<std::decay_t<decltype(what)>, Posed>) {
             const Posed p = what;
             e.draw = [p](QSize size) { return posturePicture(size, p.pose, p.look, p.setting, p.mirror); };
@@ -102,6 +122,10 @@ QList<Entry> build()
     // Program icon and custom cursor.
     add("pictures/program.ico", Format::Icon, 32, 32, [](QSize s) { return programIcon(s.width()); });
     add("pictures/cursor.ico", Format::Icon, 32, 32, [](QSize s) { return cursorArrow(s.width()); });
+    // The program's icon in the desktop's menus, at every size an icon theme holds.
+    for (int pixels : {16, 24, 32, 48, 64, 128, 256})
+        add(QStringLiteral("icons/program-%1.png").arg(pixels), Format::Png, pixels, pixels,
+            [](QSize s) { return programEmblem(s.width()); });
 
     // Main menu: the plough, in black and white.
     {
@@ -110,7 +134,8 @@ QList<Entry> build()
         s.fill = 0.8;
         add("pictures/frmYoga/Image1.bmp", Format::Bmp8Grey, 464, 263, posed("halasana", publisherLook(), s));
     }
-    add("pictures/frmYogaInstructions/Image1.jpg", Format::Jpeg, 144, 94, miniatureMeditation);
+    add("pictures/frmYogaInstructions/Image1.jpg", Format::Jpeg, 144, 94, [](QSize s) { return miniatureMeditation(s); });
+    list.last().drawDense = [](QSize s) { return miniatureMeditation(s / 2, 2); };
 
     // The 24 photographs of the asana browser. The publisher's own are black
     // and white; the others come from the teachers and schools of the listings.
@@ -237,7 +262,8 @@ QList<Entry> build()
     // Scenes of the study and directory screens, the book and the logo.
     add("pictures/frmArticles/Image1.jpg", Format::Jpeg, 258, 143, riversideRitual);
     add("pictures/frmTesmara/Image1.bmp", Format::Bmp24, 295, 214, bookCover);
-    add("pictures/frmDirectory/Image1.jpg", Format::Jpeg, 205, 307, devotionalPainting);
+    add("pictures/frmDirectory/Image1.jpg", Format::Jpeg, 205, 307, [](QSize s) { return devotionalPainting(s); });
+    list.last().drawDense = [](QSize s) { return devotionalPainting(s / 2, 2); };
     add("pictures/frmCountry/Image1.jpg", Format::Jpeg, 346, 230, lakeMountains);
     add("pictures/frmTradition/Image1.jpg", Format::Jpeg, 438, 282, [](QSize s) { return templeHills(s, 0); });
     add("pictures/frmTradition/Image2.jpg", Format::Jpeg, 282, 168, [](QSize s) { return templeHills(s, 1); });
@@ -247,8 +273,11 @@ QList<Entry> build()
     add("pictures/frmHalvena/Image1.jpg", Format::Jpeg, 191, 143, [](QSize s) {
         return companionMainWindow(QSize(637, 477)).scaled(s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     });
-    add("pictures/frmHalvenaScreen/Picture1.jpg", Format::Jpeg, 637, 477, companionMainWindow);
-    add("pictures/frmHerbsScreen/Picture1.jpg", Format::Jpeg, 629, 432, companionHerbWindow);
+    add("pictures/frmHalvenaScreen/Picture1.jpg", Format::Jpeg, 637, 477, [](QSize s) { return companionMainWindow(s); });
+    list.last().drawDense = [](QSize s) { return companionMainWindow(s / 2, 2); };
+    add("pictures/frmHerbsScreen/Picture1.jpg", Format::Jpeg, 629, 432, [](QSize s) { return companionHerbWindow(s); });
+    list.last().drawDense = [](QSize s) { return companionHerbWindow(s / 2, 2); };
+    addDenseVariants(list);
     return list;
 }
 
@@ -273,6 +302,8 @@ QByteArray render(const Entry &entry)
         return encodeBmp24(entry.draw(entry.size));
     case Format::Jpeg:
         return encodeJpeg(entry.draw(entry.size));
+    case Format::Png:
+        return encodePng(entry.draw(entry.size));
     }
     return {};
 }

@@ -12,13 +12,16 @@
 
 namespace pictures {
 
-enum class Format { Bmp8Grey, Bmp8Colour, Bmp24, Jpeg, Icon };
+enum class Format { Bmp8Grey, Bmp8Colour, Bmp24, Jpeg, Icon, Png };
 
 struct Entry {
     QString path;     // relative to the content folder, for example "pictures/frmYoga/Image1.bmp"
     Format format;
     QSize size;       // for icons the larger image; a 16x16 one is written too
     std::function<QImage(QSize)> draw;
+    // Draws the double-size variant where drawing again at twice the size would not be the same
+    // picture (screenshots of windows, whose texts keep their size); empty: `draw` does.
+    std::function<QImage(QSize)> drawDense;
     // For posture photographs: what is drawn, so that it can be checked.
     QString pose;
     Setting setting;

@@ -196,8 +196,9 @@ QGroupBox *listPanel(const QString &title, const QStringList &items)
     return box;
 }
 
-// Lays the window out at its final size off screen and grabs it.
-QImage screenshot(QWidget &w, QSize size)
+// Lays the window out at its final size off screen and grabs it, at `density` image pixels to a
+// window pixel (2 for the variant shown on high-density screens).
+QImage screenshot(QWidget &w, QSize size, qreal density)
 {
     // One fixed style, whatever the desktop would pick, so the screenshots repeat.
     QStyle *style = QStyleFactory::create("Fusion");
@@ -213,7 +214,13 @@ QImage screenshot(QWidget &w, QSize size)
     w.show();
     if (w.layout())
         w.layout()->activate();
-    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (density == 1)
+        return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage dense(size * density, QImage::Format_RGB32);
+    dense.setDevicePixelRatio(density);
+    w.render(&dense);
+    dense.setDevicePixelRatio(1);
+    return dense;
 }
 
 QFont uiFont()
@@ -275,7 +282,7 @@ void addRecordButtons(QHBoxLayout *row, QSize buttonSize)
 
 } // namespace
 
-QImage companionMainWindow(QSize size)
+QImage companionMainWindow(QSize size, qreal density)
 {
     QWidget window;
     QVBoxLayout *outer = classicWindow(window, "Halvena - Natural Health Reference", 2);
@@ -352,10 +359,10 @@ QImage companionMainWindow(QSize size)
     status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     outer->addWidget(status);
 
-    return screenshot(window, size);
+    return screenshot(window, size, density);
 }
 
-QImage companionHerbWindow(QSize size)
+QImage companionHerbWindow(QSize size, qreal density)
 {
     QWidget window;
     QVBoxLayout *outer = classicWindow(window, "Halvena - Herb Listing", 3);
@@ -415,7 +422,7 @@ QImage companionHerbWindow(QSize size)
     buttons->addWidget(new QPushButton("Close"));
     outer->addLayout(buttons);
 
-    return screenshot(window, size);
+    return screenshot(window, size, density);
 }
 
 } // namespace pictures

@@ -499,9 +499,11 @@ void drawTorso(Painter &d, const Pose &pose, const Skeleton &s, const Body &b)
 
 void drawPlacedFigure(QPainter &p, const Pose &pose, const Look &look, const QTransform &t, const Body &body)
 {
-    p.setTransform(t);
+    // On top of the painter's own transform, which scales high-density variants.
+    p.save();
+    p.setTransform(t, true);
     drawFigure(p, pose, look, body);
-    p.resetTransform();
+    p.restore();
 }
 
 void drawFigure(QPainter &p, const Pose &pose, const Look &look, const Body &b)

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace pictures {
 
@@ -38,6 +39,41 @@ QImage programIcon(int size)
         p.drawLine(6, 12, 9, 12);
         p.drawLine(10, 11, 11, 10);
     }
+    return image;
+}
+
+// The same face as the window icon, for the desktop's icon theme at any size. The 16-pixel one is
+// the window icon's own pixel drawing; from 24 pixels up the face is drawn smooth at its size,
+// with the outline on whole pixels so that its edge stays sharp.
+QImage programEmblem(int size)
+{
+    if (size <= 16)
+        return programIcon(16);
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double s = size / 32.0;
+    const double outline = std::max(1.0, std::round(s));
+    const double inset = outline / 2 + std::max(1.0, std::round(0.5 * s));
+    p.setPen(QPen(Qt::black, outline));
+    p.setBrush(QColor(255, 255, 0));
+    p.drawEllipse(QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRectF(9.5 * s, 9 * s, 4 * s, 6 * s));
+    p.drawEllipse(QRectF(18.5 * s, 9 * s, 4 * s, 6 * s));
+    if (size >= 48) {
+        // The glint of the window icon's eyes; at smaller sizes it would only blur them.
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(10.8 * s, 10.6 * s), 0.7 * s, 0.7 * s);
+        p.drawEllipse(QPointF(19.8 * s, 10.6 * s), 0.7 * s, 0.7 * s);
+    }
+    QPen smile(Qt::black, std::max(1.5, 2 * s));
+    smile.setCapStyle(Qt::RoundCap);
+    p.setPen(smile);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(8 * s, 8.5 * s, 16 * s, 14 * s), 200 * 16, 140 * 16);
     return image;
 }
 

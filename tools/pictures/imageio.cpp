@@ -378,6 +378,16 @@ QByteArray encodeJpeg(const QImage &image, int quality)
     return bytes;
 }
 
+QByteArray encodePng(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.write(image.convertToFormat(QImage::Format_ARGB32));
+    return bytes;
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -43,6 +43,9 @@ const QList<QRgb> &iconPalette();
 
 QByteArray encodeJpeg(const QImage &image, int quality = 88);
 
+// A PNG file with an alpha channel, for the desktop's icon theme.
+QByteArray encodePng(const QImage &image);
+
 bool writeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace pictures

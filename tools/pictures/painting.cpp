@@ -18,12 +18,14 @@ QFont pictureFont(const QString &family, double pixelSize, bool bold, bool itali
     return f;
 }
 
-QImage painted(QSize size, QColor ground, const Draw &draw)
+QImage painted(QSize size, QColor ground, const Draw &draw, qreal density)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * density, QImage::Format_RGB32);
     image.fill(ground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    if (density != 1)
+        p.scale(density, density);
     draw(p, size.width(), size.height());
     p.end();
     return image;

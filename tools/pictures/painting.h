@@ -17,9 +17,11 @@ namespace pictures {
 QFont pictureFont(const QString &family, double pixelSize, bool bold = false, bool italic = false);
 
 // Draws a picture with an antialiasing painter on a fresh canvas filled with
-// `ground`; `draw` gets the painter and the picture's width and height.
+// `ground`; `draw` gets the painter and the picture's width and height. With a
+// density of 2 the canvas has twice the pixels and `draw` the same width and
+// height: for drawings laid out in pixels, the high-density variant.
 using Draw = std::function<void(QPainter &p, double w, double h)>;
-QImage painted(QSize size, QColor ground, const Draw &draw);
+QImage painted(QSize size, QColor ground, const Draw &draw, qreal density = 1);
 
 // The same, then given the look of a photograph (photoFinish, seeded by the size).
 QImage photographed(QSize size, QColor ground, const Draw &draw);

@@ -32,7 +32,7 @@ void drawHalo(QPainter &p, const Pose &pose, const QTransform &t, QColor inner, 
 
 } // namespace
 
-QImage miniatureMeditation(QSize size)
+QImage miniatureMeditation(QSize size, qreal density)
 {
     return painted(size, QColor(120, 20, 20), [&](QPainter &p, double w, double h) {
         // Border: red field, gold rule, then the painted panel.
@@ -120,10 +120,10 @@ QImage miniatureMeditation(QSize size)
             }
         }
         p.restore();
-    });
+    }, density);
 }
 
-QImage devotionalPainting(QSize size)
+QImage devotionalPainting(QSize size, qreal density)
 {
     return painted(size, QColor(110, 20, 25), [&](QPainter &p, double w, double h) {
         // Gold frame and an arched niche.
@@ -230,7 +230,7 @@ QImage devotionalPainting(QSize size)
             p.setBrush(flame);
             p.drawEllipse(lamp + QPointF(0, -6), 4, 6);
         }
-    });
+    }, density);
 }
 
 QImage businessmanTree(QSize size)

@@ -33,10 +33,13 @@ QTransform postureTransform(QSize size, const Pose &pose, const Setting &setting
 // The program's icon and cursor, for the 16-colour icon format (icons.cpp).
 QImage programIcon(int size);
 QImage cursorArrow(int size);
+// The program's icon for the desktop, in full colour at any size (icons.cpp).
+QImage programEmblem(int size);
 
 // Paintings and the cartoon (paintings.cpp).
-QImage miniatureMeditation(QSize size);
-QImage devotionalPainting(QSize size);
+// The first two are laid out in pixels; `density` 2 draws their high-density variant.
+QImage miniatureMeditation(QSize size, qreal density = 1);
+QImage devotionalPainting(QSize size, qreal density = 1);
 QImage businessmanTree(QSize size);
 
 // Photographs of places (places.cpp).
