@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the RTF reader. Run from the build folder, for example:
-//   QT_QPA_PLATFORM=offscreen bin/rtf_fuzz -dict=<source>/fuzz/rtf.dict -max_len=65536 corpus <source>/fuzz/corpus
+// Feeds arbitrary bytes to the RTF reader and lays the document out as an area shows it. Run from
+// the build folder with LSAN_OPTIONS=suppressions=<source>/fuzz/lsan.supp and
+// QT_QPA_PLATFORM=offscreen, for example:
+//   bin/rtf_fuzz -dict=<source>/fuzz/rtf.dict -max_len=65536 -timeout=30 corpus <source>/fuzz/corpus
 
 #include "rtf/RtfReader.h"
 
@@ -20,11 +22,14 @@ QGuiApplication *app = nullptr;
 // area, the taller a document grows.
 constexpr qreal AreaWidth = 229;
 
-// Lays the document out as an area shows it. Past the height Qt's layout finishes, the layout would
-// hang (a timeout here); a document that even passes the budget by more than a notice's lines means
-// the fitting misjudged it, which counts as a crash.
-void layOut(QTextDocument &doc)
+// Reads into a fresh document, as an area does for every load (one that already has a layout lays
+// itself out as the reading ends, before it is fitted), then lays it out as the area shows it.
+// Past the height Qt's layout finishes, the layout would hang (a timeout here); a document that
+// passes the budget by more than a notice's lines means the fitting misjudged it: a crash here.
+void readAndLayOut(QByteArrayView rtf)
 {
+    QTextDocument doc;
+    vireka::readRtf(rtf, doc);
     vireka::fitDocumentHeight(doc, AreaWidth);
     doc.setTextWidth(AreaWidth);
     if (doc.documentLayout()->documentSize().height() > vireka::MaxDocumentHeight + 1000)
@@ -44,16 +49,13 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView input(data, qsizetype(size));
-    QTextDocument doc;
-    vireka::readRtf(input, doc);
-    layOut(doc);
+    readAndLayOut(input);
     // Most random inputs lack the header and stop at once; read them once more as a document body
     // so the fuzzer explores the reader proper without having to find the header first.
     if (!input.startsWith("{\\rtf")) {
         QByteArray wrapped = QByteArrayLiteral("{\\rtf1 ");
         wrapped.append(input);
-        vireka::readRtf(wrapped, doc);
-        layOut(doc);
+        readAndLayOut(wrapped);
     }
     return 0;
 }

@@ -70,6 +70,8 @@ void TestDocumentBudget::tallDocumentsFitTheLayout_data()
         << "{\\rtf1 " + repeated("ab\\par ", 500000) + "}" << true << MaxDocumentBlocks + 1;
     QTest::newRow("one paragraph of 100,000 large words")
         << "{\\rtf1\\fs200 " + repeated("word ", 100000) + "}" << true << 2;
+    QTest::newRow("empty paragraphs as tall as their mark's font")
+        << "{\\rtf1\\fs200 " + repeated("\\par ", 30000) + "}" << true << 0;
     QTest::newRow("ordinary document") << "{\\rtf1 " + repeated("A short paragraph.\\par ", 200) + "}" << false
                                        << 201;
 }

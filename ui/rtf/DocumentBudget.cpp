@@ -1,11 +1,13 @@
 #include "DocumentBudget.h"
 
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace vireka {
@@ -59,6 +61,10 @@ qreal measureText(const QTextBlock &block, qreal width, const QTextOption &optio
 {
     const QTextBlockFormat format = block.blockFormat();
     const qreal available = width - std::max<qreal>(0, format.leftMargin()) - std::max<qreal>(0, format.rightMargin());
+    // The paragraph mark's font sizes an empty paragraph (and may make a last line taller).
+    QFont markFont = block.charFormat().font();
+    markFont = markFont.resolve(block.document()->defaultFont());
+    const qreal markHeight = std::ceil(QFontMetricsF(markFont).height());
     QTextLayout *layout = block.layout();
     layout->setTextOption(option);
     layout->beginLayout();
@@ -69,7 +75,9 @@ qreal measureText(const QTextBlock &block, qreal width, const QTextOption &optio
         if (!line.isValid())
             break;
         line.setLineWidth(std::max<qreal>(1, first ? available - format.textIndent() : available));
-        const qreal lineHeight = spacedLine(line.height(), format);
+        const bool last = line.textStart() + line.textLength() >= block.length() - 1;
+        const qreal natural = last ? std::max(line.height(), markHeight) : line.height();
+        const qreal lineHeight = spacedLine(natural, format);
         if (height + lineHeight > room) {
             keep = line.textStart();
             break;

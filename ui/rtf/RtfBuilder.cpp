@@ -6,6 +6,7 @@
 #include <QChar>
 
 #include <algorithm>
+#include <utility>
 
 namespace vireka::rtf {
 
@@ -29,21 +30,26 @@ Builder::Builder(QTextDocument &doc) : m_formats(m_tables), m_writer(doc)
 bool Builder::read(QByteArrayView data)
 {
     Tokenizer tokenizer(data);
+    m_tokenizer = &tokenizer;
     Token token;
     while (tokenizer.next(token)) {
         switch (token.type) {
         case TokenType::GroupOpen:
             m_fallbackLeft = 0;
             openGroup();
+            m_atGroupStart = true;
             continue;
         case TokenType::GroupClose:
             m_fallbackLeft = 0;
+            m_atGroupStart = m_ignorable = false;
             if (closeGroup())
                 return true;
             continue;
         default:
             break;
         }
+        const bool atGroupStart = std::exchange(m_atGroupStart, false);
+        const bool ignorable = std::exchange(m_ignorable, false);
         if (m_stack.empty() || m_uncountedDepth > 0 || state().destination == Destination::Skip)
             continue;
         if (m_fallbackLeft > 0) {
@@ -60,10 +66,15 @@ bool Builder::read(QByteArrayView data)
         }
         switch (token.type) {
         case TokenType::ControlWord:
-            handleWord(token);
+            handleWord(token, ignorable);
             break;
         case TokenType::ControlSymbol:
-            handleSymbol(token.symbol);
+            // \* marks the group's destination as one to skip when its word is unknown; anywhere
+            // but at the start of a group it means nothing.
+            if (token.symbol == '*')
+                m_ignorable = atGroupStart;
+            else
+                handleSymbol(token.symbol);
             break;
         case TokenType::HexByte:
             handleHexByte(token.byte);
@@ -124,6 +135,7 @@ bool Builder::closeGroup()
     if (state().destination == Destination::FontTable && m_fontOpen)
         commitFont(); // an entry closed by its brace instead of a semicolon
     m_stack.pop_back();
+    m_codePages.reset(); // a lead byte left at a group's end does not take the next group's text
     return false;
 }
 
@@ -138,13 +150,24 @@ void Builder::finish()
         m_writer.finish(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
 }
 
-void Builder::handleWord(const Token &token)
+void Builder::handleWord(const Token &token, bool ignorable)
 {
     const Word word = lookupWord(token.text);
     const int param = token.param;
     const bool hasParam = token.hasParam;
     switch (word) {
     case Word::Unknown:
+        if (ignorable)
+            state().destination = Destination::Skip;
+        return;
+    case Word::AnsiTwin:
+        state().destination = Destination::AnsiTwin;
+        return;
+    case Word::UnicodeTwin:
+        if (state().destination == Destination::AnsiTwin)
+            state().destination = Destination::Text;
+        return;
+    case Word::TextDestination:
         return;
     case Word::FontTable:
         state().destination = Destination::FontTable;
@@ -161,6 +184,12 @@ void Builder::handleWord(const Token &token)
     case Word::Ansi: case Word::Mac: case Word::Pc: case Word::Pca: case Word::AnsiCodePage:
     case Word::DefaultFont: case Word::DefaultTab:
         documentWord(word, param, hasParam);
+        return;
+    case Word::FootnoteArabic: case Word::FootnoteLowerAlpha: case Word::FootnoteUpperAlpha:
+    case Word::FootnoteLowerRoman: case Word::FootnoteUpperRoman: case Word::FootnoteStart:
+    case Word::EndnoteArabic: case Word::EndnoteLowerAlpha: case Word::EndnoteUpperAlpha:
+    case Word::EndnoteLowerRoman: case Word::EndnoteUpperRoman: case Word::EndnoteStart:
+        noteWord(word, param);
         return;
     case Word::FontNil: case Word::FontRoman: case Word::FontSwiss: case Word::FontModern:
     case Word::FontScript: case Word::FontDecor: case Word::FontTech: case Word::FontCharset:
@@ -307,9 +336,14 @@ void Builder::textWord(Word word)
     if (!readsText())
         return;
     switch (word) {
-    case Word::Par: case Word::Row: endParagraph(); return;
+    case Word::Par: case Word::Cell: endParagraph(); return;
+    case Word::Row:
+        // Each cell is a paragraph of its own; the row's end adds none after the last cell.
+        if (!m_writer.paragraphIsEmpty())
+            endParagraph();
+        return;
     case Word::Line: emitChar(QChar::LineSeparator); return;
-    case Word::Tab: case Word::Cell: emitChar(u'\t'); return;
+    case Word::Tab: emitChar(u'\t'); return;
     case Word::EnDash: emitChar(0x2013); return;
     case Word::EmDash: emitChar(0x2014); return;
     case Word::Bullet: emitChar(0x2022); return;
@@ -324,16 +358,54 @@ void Builder::textWord(Word word)
     case Word::ZeroWidthNonJoiner: emitChar(0x200C); return;
     case Word::LeftToRightMark: emitChar(0x200E); return;
     case Word::RightToLeftMark: emitChar(0x200F); return;
+    case Word::NoteMark: noteMark(); return;
     default: return;
     }
+}
+
+void Builder::noteWord(Word word, int param)
+{
+    switch (word) {
+    case Word::FootnoteArabic: m_footnotes.numbering = NoteNumbering::Arabic; break;
+    case Word::FootnoteLowerAlpha: m_footnotes.numbering = NoteNumbering::LowerAlpha; break;
+    case Word::FootnoteUpperAlpha: m_footnotes.numbering = NoteNumbering::UpperAlpha; break;
+    case Word::FootnoteLowerRoman: m_footnotes.numbering = NoteNumbering::LowerRoman; break;
+    case Word::FootnoteUpperRoman: m_footnotes.numbering = NoteNumbering::UpperRoman; break;
+    case Word::FootnoteStart: m_footnotes.next = std::max(param, 1); break;
+    case Word::EndnoteArabic: m_endnotes.numbering = NoteNumbering::Arabic; break;
+    case Word::EndnoteLowerAlpha: m_endnotes.numbering = NoteNumbering::LowerAlpha; break;
+    case Word::EndnoteUpperAlpha: m_endnotes.numbering = NoteNumbering::UpperAlpha; break;
+    case Word::EndnoteLowerRoman: m_endnotes.numbering = NoteNumbering::LowerRoman; break;
+    case Word::EndnoteUpperRoman: m_endnotes.numbering = NoteNumbering::UpperRoman; break;
+    case Word::EndnoteStart: m_endnotes.next = std::max(param, 1); break;
+    default: break;
+    }
+}
+
+void Builder::noteMark()
+{
+    // The mark comes before its note; whether that is an endnote (\ftnalt) shows a few tokens on.
+    bool endnote = false;
+    if (m_tokenizer) {
+        Tokenizer ahead = *m_tokenizer;
+        Token token;
+        for (int i = 0; i < 4 && ahead.next(token); ++i) {
+            if (token.type == TokenType::ControlWord && token.text == "ftnalt") {
+                endnote = true;
+                break;
+            }
+            if (token.type == TokenType::Text || token.type == TokenType::GroupClose)
+                break;
+        }
+    }
+    const QString text = endnote ? m_endnotes.take() : m_footnotes.take();
+    for (const QChar c : text)
+        emitChar(c.unicode());
 }
 
 void Builder::handleSymbol(char symbol)
 {
     switch (symbol) {
-    case '*':
-        state().destination = Destination::Skip;
-        return;
     case '~': emitChar(0x00A0); return;
     case '-': emitChar(0x00AD); return;
     case '_': emitChar(0x2011); return;
@@ -355,6 +427,7 @@ void Builder::handleText(QByteArrayView bytes)
     case Destination::Text: emitBytes(bytes); return;
     case Destination::FontTable: fontTableText(bytes); return;
     case Destination::ColorTable: colorTableText(bytes); return;
+    case Destination::AnsiTwin: return;
     case Destination::Skip: return;
     }
 }
@@ -451,6 +524,7 @@ void Builder::endParagraph()
         m_cut = true;
         return;
     }
+    m_codePages.reset(); // nor does one left at a paragraph's end
     refreshFormatsIfNeeded();
     m_writer.endParagraph(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
 }

@@ -4,6 +4,7 @@
 #include "RtfControlWords.h"
 #include "RtfDocumentWriter.h"
 #include "RtfFormats.h"
+#include "RtfNotes.h"
 #include "RtfState.h"
 #include "RtfTokenizer.h"
 
@@ -37,7 +38,7 @@ private:
     bool skimToEnd(Tokenizer &tokenizer);
     void openGroup();
     bool closeGroup(); // true when the outermost group closed
-    void handleWord(const Token &token);
+    void handleWord(const Token &token, bool ignorable);
     void handleSymbol(char symbol);
     void handleText(QByteArrayView bytes);
     void handleHexByte(unsigned char byte);
@@ -48,6 +49,8 @@ private:
     void characterWord(Word word, int param, bool hasParam);
     void paragraphWord(Word word, int param);
     void textWord(Word word);
+    void noteWord(Word word, int param);
+    void noteMark();
 
     void emitBytes(QByteArrayView bytes);
     void emitChar(char16_t c);
@@ -68,9 +71,15 @@ private:
     DocumentWriter m_writer;
     CodePages m_codePages;
 
+    const Tokenizer *m_tokenizer = nullptr; // to look ahead from a note mark
+    NoteCounter m_footnotes{NoteNumbering::Arabic};
+    NoteCounter m_endnotes{NoteNumbering::LowerRoman};
+
     std::vector<GroupState> m_stack;
     int m_uncountedDepth = 0;  // open groups inside a skipped group or past MaxDepth
     int m_fallbackLeft = 0;    // \u fallback characters still to skip
+    bool m_atGroupStart = false; // no token yet in the group just opened
+    bool m_ignorable = false;    // the group began with \*
     int m_docCodePage = DefaultCodePage;
     int m_defaultFont = 0;
     bool m_tablesChanged = false;

@@ -46,7 +46,7 @@ constexpr char16_t SymbolHigh[0x60] = {
     0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0,
 };
 
-bool isMultiByte(int codePage)
+bool isMultiByteCodePage(int codePage)
 {
     switch (codePage) {
     case 932: case 936: case 949: case 950: case 1361:
@@ -142,7 +142,7 @@ CodePageDecoder::CodePageDecoder(int codePage) : m_codePage(codePage)
 {
     fill1252(m_table);
     if (codePage != DefaultCodePage) {
-        if (isMultiByte(codePage)) {
+        if (isMultiByteCodePage(codePage)) {
             m_multiByte = openConverter(codePage);
             if (!m_multiByte)
                 m_codePage = DefaultCodePage;
@@ -168,7 +168,11 @@ CodePageDecoder::CodePageDecoder(int codePage) : m_codePage(codePage)
 void CodePageDecoder::decode(QByteArrayView bytes, QString &out)
 {
     if (m_multiByte) {
-        out += (*m_multiByte)(bytes);
+        // Control characters are never text, whatever the converter makes of stray bytes.
+        const QString decoded = (*m_multiByte)(bytes);
+        for (const QChar c : decoded)
+            if (c.unicode() >= 0x20 ? c.unicode() != 0x7F : c == u'\t')
+                out += c;
         return;
     }
     const qsizetype start = out.size();
@@ -201,6 +205,8 @@ CodePageDecoder &CodePages::decoder(int codePage)
         if (m_decoders.size() >= MaxDecoders && codePage != DefaultCodePage)
             return decoder(DefaultCodePage);
         found = m_decoders.emplace(codePage, std::make_unique<CodePageDecoder>(codePage)).first;
+        if (found->second->isMultiByte())
+            m_multiByte.push_back(found->second.get());
     }
     m_last = found->second.get();
     m_lastRequested = codePage;

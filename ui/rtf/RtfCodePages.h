@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace vireka::rtf {
 
@@ -31,6 +32,7 @@ public:
     explicit CodePageDecoder(int codePage);
 
     int codePage() const { return m_codePage; }
+    bool isMultiByte() const { return m_multiByte != nullptr; }
     void decode(QByteArrayView bytes, QString &out);
     // Forgets a half-received multi-byte character.
     void reset();
@@ -46,9 +48,16 @@ class CodePages
 {
 public:
     CodePageDecoder &decoder(int codePage);
+    // Forgets every half-received multi-byte character.
+    void reset()
+    {
+        for (CodePageDecoder *d : m_multiByte)
+            d->reset();
+    }
 
 private:
     std::unordered_map<int, std::unique_ptr<CodePageDecoder>> m_decoders;
+    std::vector<CodePageDecoder *> m_multiByte;
     CodePageDecoder *m_last = nullptr;
     int m_lastRequested = 0;
 };

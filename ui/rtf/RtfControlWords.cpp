@@ -15,6 +15,12 @@ struct Entry {
 constexpr Entry Words[] = {
     {"ansi", Word::Ansi}, {"mac", Word::Mac}, {"pc", Word::Pc}, {"pca", Word::Pca},
     {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont}, {"deftab", Word::DefaultTab},
+    {"ftnnar", Word::FootnoteArabic}, {"ftnnalc", Word::FootnoteLowerAlpha},
+    {"ftnnauc", Word::FootnoteUpperAlpha}, {"ftnnrlc", Word::FootnoteLowerRoman},
+    {"ftnnruc", Word::FootnoteUpperRoman}, {"ftnstart", Word::FootnoteStart},
+    {"aftnnar", Word::EndnoteArabic}, {"aftnnalc", Word::EndnoteLowerAlpha},
+    {"aftnnauc", Word::EndnoteUpperAlpha}, {"aftnnrlc", Word::EndnoteLowerRoman},
+    {"aftnnruc", Word::EndnoteUpperRoman}, {"aftnstart", Word::EndnoteStart},
 
     {"fonttbl", Word::FontTable}, {"colortbl", Word::ColorTable},
 
@@ -53,7 +59,14 @@ constexpr Entry Words[] = {
     {"rdblquote", Word::RightDoubleQuote}, {"emspace", Word::EmSpace}, {"enspace", Word::EnSpace},
     {"qmspace", Word::QuarterEmSpace}, {"zwj", Word::ZeroWidthJoiner},
     {"zwnj", Word::ZeroWidthNonJoiner}, {"ltrmark", Word::LeftToRightMark},
-    {"rtlmark", Word::RightToLeftMark},
+    {"rtlmark", Word::RightToLeftMark}, {"chftn", Word::NoteMark},
+
+    // Groups whose text is shown: known, so that \* before them does not hide them.
+    {"listtext", Word::TextDestination}, {"pntext", Word::TextDestination},
+    {"field", Word::TextDestination}, {"fldrslt", Word::TextDestination},
+
+    // A keyword in two forms: the first group for old readers, then \ud with the Unicode one.
+    {"upr", Word::AnsiTwin}, {"ud", Word::UnicodeTwin},
 
     // Groups that hold no visible text even when they are not marked \*. Field results, list
     // numbers (\listtext, \pntext) and table text stay: they are what the reader shows.
@@ -86,7 +99,7 @@ constexpr Entry Words[] = {
     {"xe", Word::SkipDestination}, {"tc", Word::SkipDestination}, {"txe", Word::SkipDestination},
     {"rxe", Word::SkipDestination}, {"falt", Word::SkipDestination},
     {"panose", Word::SkipDestination}, {"fontemb", Word::SkipDestination},
-    {"fontfile", Word::SkipDestination}, {"upr", Word::SkipDestination},
+    {"fontfile", Word::SkipDestination},
     {"background", Word::SkipDestination}, {"docvar", Word::SkipDestination},
     {"wgrffmtfilter", Word::SkipDestination}, {"passwordhash", Word::SkipDestination},
 };

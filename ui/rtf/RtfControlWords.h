@@ -10,8 +10,10 @@ enum class Word : unsigned char {
     Unknown,
     // document
     Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, DefaultTab,
+    FootnoteArabic, FootnoteLowerAlpha, FootnoteUpperAlpha, FootnoteLowerRoman, FootnoteUpperRoman, FootnoteStart,
+    EndnoteArabic, EndnoteLowerAlpha, EndnoteUpperAlpha, EndnoteLowerRoman, EndnoteUpperRoman, EndnoteStart,
     // destinations
-    FontTable, ColorTable, SkipDestination,
+    FontTable, ColorTable, SkipDestination, TextDestination, AnsiTwin, UnicodeTwin,
     // font table entries
     FontNil, FontRoman, FontSwiss, FontModern, FontScript, FontDecor, FontTech, FontCharset, FontCodePage,
     // colour table entries
@@ -25,7 +27,7 @@ enum class Word : unsigned char {
     // breaks and special characters
     Par, Line, Tab, Cell, Row, EnDash, EmDash, Bullet, LeftQuote, RightQuote, LeftDoubleQuote,
     RightDoubleQuote, EmSpace, EnSpace, QuarterEmSpace, ZeroWidthJoiner, ZeroWidthNonJoiner,
-    LeftToRightMark, RightToLeftMark,
+    LeftToRightMark, RightToLeftMark, NoteMark,
 };
 
 Word lookupWord(QByteArrayView name);

@@ -39,6 +39,7 @@ public:
     // Formats the last paragraph read and adds the notice that the rest was left out.
     void finishCut(const QTextBlockFormat &block, const QTextCharFormat &mark);
     int blockCount() const { return m_blocks; }
+    bool paragraphIsEmpty() const { return !m_blockHasText && m_text.isEmpty(); }
     void flush();
     // Flushes and forgets the current format, before the formats it may point to go away.
     void releaseFormat()

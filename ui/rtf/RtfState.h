@@ -62,6 +62,7 @@ enum class Destination : unsigned char {
     Text,
     FontTable,
     ColorTable,
+    AnsiTwin, // read like text, but not shown: the \upr form that \ud gives again in Unicode
     Skip,
 };
 

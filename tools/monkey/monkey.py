@@ -1,0 +1,150 @@
+#!/usr/bin/env python3
+"""Drives the program in real windows with random clicks and key presses, starting it again each
+time it ends, and reports every crash, hang and sanitizer report.
+
+    monkey.py [--events N] [--seed S] [--program PATH] [--logs DIR]
+
+Needs an X display with a window manager and xdotool, for example:
+
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'openbox & sleep 1; tools/monkey/monkey.py --events 10000'
+
+Build the program with sanitizers for the run that counts (a build folder of its own):
+
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \\
+          -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"
+    cmake --build build-asan --target vireka
+    ... monkey.py --program build-asan/bin/vireka
+
+The program runs no timers and no background work, so a process that keeps a core busy for
+HANG_SECONDS after the monkey paused is hung. Exit status 1 when anything was found."""
+
+import argparse
+import glob
+import os
+import random
+import signal
+import subprocess
+import sys
+import time
+
+HANG_SECONDS = 10
+PAUSE_EVERY = 50  # events between checks for a hang
+KEYS = ["Tab", "shift+Tab", "Return", "space", "Up", "Down", "Left", "Right", "Page_Up", "Page_Down",
+        "Home", "End", "a", "z", "1", "alt+F4", "ctrl+a", "ctrl+c", "BackSpace", "Delete", "F1"]
+ESCAPE_SHARE = 0.01  # Escape ends the program on most screens: rare, so that sessions last
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+
+
+def screen_size():
+    out = subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True, timeout=30).stdout
+    width, height = out.split()
+    return int(width), int(height)
+
+
+def cpu_seconds(pid):
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    except (OSError, IndexError, ValueError):
+        return None
+
+
+def is_hung(process):
+    """True when the program keeps a core busy with no input for HANG_SECONDS."""
+    start = cpu_seconds(process.pid)
+    deadline = time.monotonic() + HANG_SECONDS
+    while time.monotonic() < deadline:
+        time.sleep(1)
+        if process.poll() is not None:
+            return False
+        now = cpu_seconds(process.pid)
+        if start is None or now is None:
+            return False
+        if now - start < 0.5 * (HANG_SECONDS - (deadline - time.monotonic())):
+            return False
+    return True
+
+
+def sanitizer_environment(logs):
+    env = dict(os.environ)
+    env["ASAN_OPTIONS"] = f"log_path={logs}/asan:detect_leaks=1:abort_on_error=0"
+    env["UBSAN_OPTIONS"] = f"log_path={logs}/ubsan:print_stacktrace=1"
+    return env
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--events", type=int, default=1000)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--program", default="build/bin/vireka")
+    parser.add_argument("--logs", default="monkey-logs")
+    options = parser.parse_args()
+    if "DISPLAY" not in os.environ:
+        sys.exit("no X display: run under xvfb-run with a window manager (see --help)")
+
+    rnd = random.Random(options.seed)
+    logs = os.path.abspath(options.logs)
+    os.makedirs(logs, exist_ok=True)
+    for old in glob.glob(os.path.join(logs, "*")):
+        os.remove(old)
+    env = sanitizer_environment(logs)
+    width, height = screen_size()
+
+    starts = crashes = hangs = 0
+    events = 0
+    problems = []
+    process = None
+    while events < options.events:
+        if process is None or process.poll() is not None:
+            if process is not None and process.returncode != 0:
+                crashes += 1
+                code = process.returncode
+                what = f"signal {signal.Signals(-code).name}" if code < 0 else f"exit status {code}"
+                problems.append(f"event {events}: the program ended with {what}")
+            process = subprocess.Popen([os.path.abspath(options.program)], env=env,
+                                       stdout=subprocess.DEVNULL, stderr=open(os.path.join(logs, f"stderr-{starts}"), "w"))
+            starts += 1
+            time.sleep(1.5)  # let the first window appear
+            continue
+
+        if rnd.random() < 0.7:
+            xdotool("mousemove", str(rnd.randrange(width)), str(rnd.randrange(height)), "click",
+                    str(rnd.choice([1, 1, 1, 1, 3, 4, 5])))  # mostly left clicks; some right clicks and wheel
+        elif rnd.random() < ESCAPE_SHARE / 0.3:
+            xdotool("key", "Escape")
+        else:
+            xdotool("key", rnd.choice(KEYS))
+        events += 1
+        time.sleep(0.01)
+
+        if events % PAUSE_EVERY == 0 and process.poll() is None and is_hung(process):
+            hangs += 1
+            problems.append(f"event {events}: the program hung (busy {HANG_SECONDS} s with no input)")
+            process.kill()
+            process.wait()
+            process = None
+
+    if process is not None and process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+    reports = sorted(glob.glob(os.path.join(logs, "asan*")) + glob.glob(os.path.join(logs, "ubsan*")))
+    for report in reports:
+        problems.append(f"sanitizer report: {report}")
+    print(f"{events} events, {starts} program starts, {crashes} crashes, {hangs} hangs, "
+          f"{len(reports)} sanitizer reports")
+    for problem in problems:
+        print("  " + problem)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
