@@ -34,10 +34,11 @@ vireka_install_packages() {
   fi
 }
 
-# Builds into build/. With VIREKA_WERROR=ON in the environment (as CI sets it), warnings are errors.
+# Builds into build/. With VIREKA_WERROR=ON in the environment (as CI sets it), warnings are errors;
+# VIREKA_BUILD_TYPE picks the build type (CI builds Release: no debug information to write).
 vireka_build() {
   local jobs
   jobs=$(nproc 2>/dev/null || echo 2)
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIREKA_WERROR="${VIREKA_WERROR:-OFF}" >/dev/null &&
+  cmake -S . -B build -DCMAKE_BUILD_TYPE="${VIREKA_BUILD_TYPE:-RelWithDebInfo}" -DVIREKA_WERROR="${VIREKA_WERROR:-OFF}" >/dev/null &&
     cmake --build build --parallel "$jobs"
 }
