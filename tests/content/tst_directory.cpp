@@ -185,6 +185,7 @@ private slots:
     void styleListingsLeadToFullCountryEntries();
     void everyCountryAndStyleHasListings();
     void addressesAndNumbersAreInvented();
+    void noRegisterNumbersAndNoNotesOnFiction();
     void numbersAreInTheirCountrysFictionalForm_data();
     void numbersAreInTheirCountrysFictionalForm();
     void publisherNamedOnlyAsTheRecordGivesIt_data();
@@ -328,6 +329,23 @@ void TestDirectory::addressesAndNumbersAreInvented()
         }
     }
     QVERIFY2(seen > 150, "the scan found too few addresses to be trusted");
+}
+
+// Company register numbers could belong to a real firm, and a note that a number is fictional only
+// spoils the reading: neither appears in a document or a screen's stored text.
+void TestDirectory::noRegisterNumbersAndNoNotesOnFiction()
+{
+    static const QRegularExpression banned(QStringLiteral("company no|register(ed)? (no|number)|fictional number"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QDirIterator files(kContent, {"*.rtf"}, QDir::Files, QDirIterator::Subdirectories);
+    int read = 0;
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        ++read;
+        QVERIFY2(!banned.match(QString::fromLatin1(file.readAll())).hasMatch(), qPrintable(file.fileName()));
+    }
+    QVERIFY(read > 80);
 }
 
 // Where a country keeps numbers for fiction, the number lies in that range;
