@@ -29,12 +29,7 @@ class Accessibility : public test::ScreenTestCase {
     Q_OBJECT
 
 private slots:
-    void everyControlHasAName_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const ScreenClass &screen : allScreens())
-            QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
-    }
+    void everyControlHasAName_data() { test::addScreenRows(); }
 
     void everyControlHasAName()
     {
@@ -77,17 +72,7 @@ private slots:
         QVERIFY(checked > 0);
     }
 
-    void pressingALinkRunsItsClick_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("file");
-        for (const ScreenClass &screen : allScreens())
-            for (const DocumentLink &link : screen.links.rows)
-                QTest::addRow("%s %s", screen.spec.name, link.control)
-                    << QString::fromLatin1(screen.spec.name) << QString::fromLatin1(link.control)
-                    << QString::fromLatin1(link.file + 1);
-    }
+    void pressingALinkRunsItsClick_data() { test::addLinkRows(); }
 
     void pressingALinkRunsItsClick()
     {

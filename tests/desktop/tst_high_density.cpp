@@ -34,12 +34,7 @@ class HighDensity : public test::ScreenTestCase {
 private slots:
     void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
-    void everyBuiltInPictureIsTheDenseVariant_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const ScreenClass &screen : allScreens())
-            QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
-    }
+    void everyBuiltInPictureIsTheDenseVariant_data() { test::addScreenRows(); }
 
     void everyBuiltInPictureIsTheDenseVariant()
     {

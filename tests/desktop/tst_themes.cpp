@@ -71,12 +71,7 @@ private slots:
         QCOMPARE(toQColor(system), classic);
     }
 
-    void noScreenShowsTheDesktopTheme_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const ScreenClass &screen : allScreens())
-            QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
-    }
+    void noScreenShowsTheDesktopTheme_data() { test::addScreenRows(); }
 
     void noScreenShowsTheDesktopTheme()
     {

@@ -25,13 +25,6 @@ public:
     TestKeeper() : Screen(keeperSpec, {}) {}
 };
 
-void addScreenRows()
-{
-    QTest::addColumn<QString>("name");
-    for (const ScreenClass &screen : allScreens())
-        QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
-}
-
 } // namespace
 
 class EveryScreenTest : public ScreenTestCase {
@@ -145,17 +138,7 @@ private slots:
         QCOMPARE(QDir::currentPath(), type.spec.setsProgramFolder ? QDir(fixture.folder()).canonicalPath() : before);
     }
 
-    void everyLinkLoadsItsDocumentByTheScreensRule_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("file");
-        for (const ScreenClass &screen : allScreens())
-            for (const DocumentLink &link : screen.links.rows)
-                QTest::addRow("%s %s", screen.spec.name, link.control)
-                    << QString::fromLatin1(screen.spec.name) << QString::fromLatin1(link.control)
-                    << QString::fromLatin1(link.file + 1);
-    }
+    void everyLinkLoadsItsDocumentByTheScreensRule_data() { test::addLinkRows(); }
     void everyLinkLoadsItsDocumentByTheScreensRule()
     {
         QFETCH(QString, name);

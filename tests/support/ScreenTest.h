@@ -107,6 +107,28 @@ inline const ScreenClass &screenNamed(const QString &name)
 // How long real-window tests wait for the window manager: a busy machine can take a while.
 constexpr int WindowManagerPatience = 30000;
 
+// One row per screen of the program, its class name in the column "name".
+inline void addScreenRows()
+{
+    QTest::addColumn<QString>("name");
+    for (const ScreenClass &screen : allScreens())
+        QTest::newRow(screen.spec.name) << QString::fromLatin1(screen.spec.name);
+}
+
+// One row per link of every screen's link table: the screen, the link and its file (without the
+// leading backslash).
+inline void addLinkRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("file");
+    for (const ScreenClass &screen : allScreens())
+        for (const DocumentLink &link : screen.links.rows)
+            QTest::addRow("%s %s", screen.spec.name, link.control)
+                << QString::fromLatin1(screen.spec.name) << QString::fromLatin1(link.control)
+                << QString::fromLatin1(link.file + 1);
+}
+
 // Opens a screen and waits until the window manager has framed, placed and activated it (real
 // windows).
 template <class S>
