@@ -19,6 +19,9 @@ void ImageControl::setPicture(const QImage &picture)
         const int frame = m_border ? 2 : 0;
         resize(m_picture.deviceIndependentSize().toSize() + QSize(frame, frame));
     }
+    // A picture without transparency covers the whole control, so what lies beneath need not be
+    // painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_picture.isNull() && !m_picture.hasAlphaChannel());
     if (geometry() == before)
         update(uncoveredRegion());
 }

@@ -16,6 +16,8 @@ void PictureBoxControl::setPicture(const QImage &picture)
     m_picture = picture;
     if (m_autoSize && !m_picture.isNull())
         resize(m_picture.deviceIndependentSize().toSize() + QSize(2 * frameWidth(), 2 * frameWidth()));
+    // Sized to an opaque picture, the box's frame and picture cover all of it.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_autoSize && !m_picture.isNull() && !m_picture.hasAlphaChannel());
     update();
 }
 

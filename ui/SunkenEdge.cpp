@@ -17,6 +17,9 @@ void setSunkenEdge(QFrame *frame)
         palette.setColor(group, QPalette::Midlight, QColor(212, 208, 200));
     }
     frame->setPalette(palette);
+    // Every control with this edge is a scroll area: the edge, its filled viewport and its scroll
+    // bar cover it, so its parent need not paint beneath it first.
+    frame->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 } // namespace vireka

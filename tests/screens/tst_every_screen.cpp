@@ -64,6 +64,23 @@ private slots:
         QCOMPARE(screen.client()->focusPolicy(), Qt::NoFocus);
     }
 
+    // Controls that promise to cover themselves spare their parent's painting beneath them; one that
+    // then leaves a pixel unpainted shows whatever the window held there before.
+    void everyPixelIsPainted_data() { addScreenRows(); }
+    void everyPixelIsPainted()
+    {
+        QFETCH(QString, name);
+        Screen &screen = screenNamed(name).open();
+        const QColor unpainted(255, 0, 254);
+        QImage canvas(screen.client()->size(), QImage::Format_RGB32);
+        canvas.fill(unpainted);
+        screen.client()->render(&canvas, {}, {}, QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (canvas.pixelColor(x, y) == unpainted)
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is not painted").arg(x).arg(y)));
+    }
+
     void closeControlUnloadsAndReopensFresh_data() { addScreenRows(); }
     void closeControlUnloadsAndReopensFresh()
     {
