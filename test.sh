@@ -6,6 +6,8 @@ cd "$(dirname "$0")"
 vireka_install_packages
 # The tests of focus, activation and placement run in real windows on a virtual X screen.
 vireka_install_packages xvfb xauth openbox x11-utils
+# The privacy check walks every screen under strace.
+vireka_install_packages strace python3
 # The package test makes the Debian package and unpacks it.
 vireka_install_packages "${VIREKA_PACKAGE_TOOLS[@]}"
 vireka_build

@@ -27,6 +27,7 @@ import subprocess
 import sys
 import time
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 HANG_SECONDS = 10
 PAUSE_EVERY = 50  # events between checks for a hang
 KEYS = ["Tab", "shift+Tab", "Return", "space", "Up", "Down", "Left", "Right", "Page_Up", "Page_Down",
@@ -73,6 +74,7 @@ def sanitizer_environment(logs):
     env = dict(os.environ)
     env["ASAN_OPTIONS"] = f"log_path={logs}/asan:detect_leaks=1:abort_on_error=0"
     env["UBSAN_OPTIONS"] = f"log_path={logs}/ubsan:print_stacktrace=1"
+    env["LSAN_OPTIONS"] = f"suppressions={os.path.join(HERE, 'leaks.supp')}:print_suppressions=0"
     return env
 
 

@@ -3,6 +3,7 @@
 every file it wrote, created, renamed or removed. The program should do neither.
 
     touches.py [--events N] [--seed S] [--program PATH]
+    touches.py --run COMMAND [ARGS...]     traces COMMAND instead of the monkey (CI's screen walk)
 
 Needs what monkey.py needs, and strace. Local sockets (the X server's, the session bus) are not
 network sockets, and the null device is no file: neither is reported. Exit status 1 when anything was found."""
@@ -39,23 +40,37 @@ def findings(trace):
     return found
 
 
+def strace_command(work, program):
+    """strace running `program`, one trace file per process under `work`."""
+    return ["strace", "-f", "-qq", "-ff", "-e", f"trace={TRACED}", "-o", os.path.join(work, "trace"), program]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--events", type=int, default=500)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--program", default="build/bin/vireka")
+    parser.add_argument("--run", nargs=argparse.REMAINDER, help="a command to trace instead of the monkey")
     options = parser.parse_args()
 
+    # The traces and the monkey's logs go to a folder outside the program's reach, removed after.
     with tempfile.TemporaryDirectory() as work:
-        # The monkey starts the program through this wrapper, one trace file per process.
-        wrapper = os.path.join(work, "traced-program")
-        with open(wrapper, "w") as f:
-            f.write(f'#!/bin/sh\nexec strace -f -qq -ff -e trace={TRACED} -o "{work}/trace" '
-                    f'"{os.path.abspath(options.program)}" "$@"\n')
-        os.chmod(wrapper, os.stat(wrapper).st_mode | stat.S_IEXEC)
-        monkey = subprocess.run([sys.executable, os.path.join(HERE, "monkey.py"), "--events", str(options.events),
-                                 "--seed", str(options.seed), "--program", wrapper,
-                                 "--logs", os.path.join(work, "logs")])
+        # A desktop session gives every program its runtime folder; without one, Qt would make it.
+        if "XDG_RUNTIME_DIR" not in os.environ:
+            os.environ["XDG_RUNTIME_DIR"] = os.path.join(work, "runtime")
+            os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
+        if options.run:
+            traced = subprocess.run(strace_command(work, os.path.abspath(options.run[0])) + options.run[1:])
+        else:
+            # The monkey starts the program through this wrapper.
+            wrapper = os.path.join(work, "traced-program")
+            with open(wrapper, "w") as f:
+                f.write("#!/bin/sh\nexec " + " ".join(f'"{part}"' for part in
+                                                    strace_command(work, os.path.abspath(options.program))) + ' "$@"\n')
+            os.chmod(wrapper, os.stat(wrapper).st_mode | stat.S_IEXEC)
+            traced = subprocess.run([sys.executable, os.path.join(HERE, "monkey.py"), "--events", str(options.events),
+                                     "--seed", str(options.seed), "--program", wrapper,
+                                     "--logs", os.path.join(work, "logs")])
         found = []
         for path in sorted(glob.glob(os.path.join(work, "trace.*"))):
             with open(path, errors="replace") as f:
@@ -64,7 +79,7 @@ def main():
     for line in found:
         print(line)
     print(f"{len(found)} network sockets or file changes")
-    return 1 if found or monkey.returncode != 0 else 0
+    return 1 if found or traced.returncode != 0 else 0
 
 
 if __name__ == "__main__":
