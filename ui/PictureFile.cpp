@@ -1,6 +1,7 @@
 #include "PictureFile.h"
 
 #include "ImageControl.h"
+#include "Pictures.h"
 #include "ProgramFile.h"
 
 #include <QFileInfo>
@@ -23,7 +24,7 @@ QImage readPictureFile(const QString &path)
         return {};
     if (qint64(picture.width()) * picture.height() > MaxPicturePixels)
         return {};
-    return picture;
+    return drawable(std::move(picture));
 }
 
 bool LoadPictureFile(ImageControl &image, const QString &fileName)

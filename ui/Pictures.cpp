@@ -30,8 +30,16 @@ QImage builtInPicture(const char *path)
     }
     auto found = decoded.constFind(resource);
     if (found == decoded.cend())
-        found = decoded.insert(resource, QImage(resource));
+        found = decoded.insert(resource, drawable(QImage(resource)));
     return *found;
+}
+
+QImage drawable(QImage picture)
+{
+    const QImage::Format fastest = picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (!picture.isNull() && picture.format() != fastest)
+        picture.convertTo(fastest);
+    return picture;
 }
 
 QIcon programIcon()

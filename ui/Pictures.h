@@ -11,6 +11,10 @@ namespace vireka {
 // screen it is the picture's double-size variant where there is one, with a device pixel ratio of 2.
 QImage builtInPicture(const char *path);
 
+// `picture` in the format the screen draws fastest. Pictures are decoded once and painted often, and
+// an indexed or 24-bit picture would otherwise be converted again on every paint.
+QImage drawable(QImage picture);
+
 // The window icon of the screens that carry one.
 QIcon programIcon();
 
