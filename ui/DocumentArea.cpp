@@ -34,10 +34,34 @@ QTextDocument *DocumentArea::newDocument()
 void DocumentArea::showDocument(QTextDocument *document)
 {
     fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
+    document->setParent(this);
+    delete m_waiting;
+    if (!isVisible()) {
+        m_waiting = document;
+        return;
+    }
+    install(document);
+}
+
+void DocumentArea::clearDocument()
+{
+    delete m_waiting;
+    setPlainText(QString());
+}
+
+void DocumentArea::showEvent(QShowEvent *event)
+{
+    QTextEdit::showEvent(event);
+    if (m_waiting)
+        install(m_waiting);
+    m_waiting = nullptr;
+}
+
+void DocumentArea::install(QTextDocument *document)
+{
     // The editor deletes only the document it made itself, never one it was handed, so the area
     // does: otherwise every load would keep the previous document alive until the screen closes.
     const QPointer<QTextDocument> previous = this->document();
-    document->setParent(this);
     setDocument(document);
     if (previous && previous != document && previous->parent() == this)
         delete previous;
@@ -60,7 +84,7 @@ void LoadDocument(DocumentArea &area, const QString &name)
 
 void ClearDocument(DocumentArea &area)
 {
-    area.setPlainText(QString());
+    area.clearDocument();
 }
 
 void showStoredDocument(DocumentArea &area, const QString &resourcePath)

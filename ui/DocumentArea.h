@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextEdit>
 
 namespace vireka {
@@ -15,6 +16,20 @@ public:
     void showDocument(QTextDocument *document);
     // A document made for this area, not yet shown: its fonts fall back to the area's own.
     QTextDocument *newDocument();
+    // Empties the area.
+    void clearDocument();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void install(QTextDocument *document);
+
+    // The document given while the area was still hidden, as a screen is built: it is laid out
+    // once, when the area is first shown at its final size, and not at all if another replaces it
+    // first. Laying it out at once would cost up to three passes (on the area's first size, again
+    // on its own size, again when its scroll area settles).
+    QPointer<QTextDocument> m_waiting;
 };
 
 // Loads the RTF file at the current directory followed directly by `name` (which begins with a

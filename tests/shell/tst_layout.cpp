@@ -13,6 +13,7 @@
 #include "ScreenTest.h"
 
 #include <QListWidget>
+#include <QPointer>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -331,6 +332,33 @@ private slots:
         CloseScreen<TestStored>();
         ShellFixture::restart();
         QCOMPARE(shown(OpenScreen<TestStored>(), "rtfText"), QStringLiteral("Stored first text"));
+    }
+
+    // A document given while the area is hidden (as its screen is built) waits for the area to be
+    // shown: the last one given shows, laid out at the area's own width; one cleared never shows.
+    void documentsGivenWhileHiddenWaitForTheAreaToShow()
+    {
+        DocumentArea area(nullptr);
+        area.resize(300, 120);
+        auto give = [&area](const QString &text) {
+            QTextDocument *document = area.newDocument();
+            document->setPlainText(text);
+            area.showDocument(document);
+            return QPointer<QTextDocument>(document);
+        };
+        const QPointer<QTextDocument> first = give(QStringLiteral("first"));
+        give(QStringLiteral("second"));
+        QVERIFY(first.isNull()); // replaced before it was ever shown
+        area.show();
+        QCOMPARE(area.toPlainText(), QStringLiteral("second"));
+        QCOMPARE(area.document()->pageSize().width(), qreal(area.viewport()->width()));
+
+        area.hide();
+        const QPointer<QTextDocument> third = give(QStringLiteral("third"));
+        ClearDocument(area);
+        QVERIFY(third.isNull());
+        area.show();
+        QVERIFY(area.toPlainText().isEmpty());
     }
 
     void maximisedScreenKeepsControlsAtTheirPlaces()
