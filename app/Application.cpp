@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "ClassicStyle.h"
 #include "Fonts.h"
 #include "Shell.h"
 
@@ -19,9 +20,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The program ends by its own rule, when no screen is loaded any more.
     setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
-    // The classic look: raised grey scroll bars and buttons that match the program's classic
-    // palette, and much cheaper to draw than the default style's gradients.
-    setStyle(QStringLiteral("Windows"));
+    // The classic look, much cheaper to draw than the default style's gradients.
+    setStyle(new ClassicStyle);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

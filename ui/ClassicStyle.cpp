@@ -1,0 +1,49 @@
+#include "ClassicStyle.h"
+
+#include <QFrame>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace vireka {
+
+namespace {
+
+// A sunken WinPanel: outer shadow (Dark) and inner shadow (Shadow) above and to the left, outer
+// highlight (Light) and inner highlight (Midlight) below and to the right, as the classic style
+// draws it.
+void drawSunkenWinPanel(QPainter &painter, const QRect &r, const QPalette &palette)
+{
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    if (w < 2 || h < 2)
+        return;
+    painter.fillRect(x, y, w - 1, 1, palette.color(QPalette::Dark));
+    painter.fillRect(x, y, 1, h - 1, palette.color(QPalette::Dark));
+    painter.fillRect(x, y + h - 1, w, 1, palette.color(QPalette::Light));
+    painter.fillRect(x + w - 1, y, 1, h, palette.color(QPalette::Light));
+    if (w > 4 && h > 4) {
+        painter.fillRect(x + 1, y + 1, w - 3, 1, palette.color(QPalette::Shadow));
+        painter.fillRect(x + 1, y + 1, 1, h - 3, palette.color(QPalette::Shadow));
+        painter.fillRect(x + 1, y + h - 2, w - 2, 1, palette.color(QPalette::Midlight));
+        painter.fillRect(x + w - 2, y + 1, 1, h - 2, palette.color(QPalette::Midlight));
+    }
+}
+
+} // namespace
+
+ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    if (element == CE_ShapedFrame) {
+        const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+        if (frame && frame->frameShape == QFrame::WinPanel && (frame->state & State_Sunken)) {
+            drawSunkenWinPanel(*painter, frame->rect, frame->palette);
+            return;
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+} // namespace vireka
