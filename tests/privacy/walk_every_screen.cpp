@@ -6,17 +6,10 @@
 //   privacy_walk   exits 0 when every screen opened, 1 when one failed
 
 #include "Application.h"
-#include "AllScreens.h"
-#include "LabelControl.h"
 #include "ListBoxControl.h"
-#include "Screen.h"
-#include "ScreenSlots.h"
-#include "Shell.h"
+#include "ScreenTest.h"
 
-#include <QAction>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTest>
 
 #include <cstdio>
 #include <exception>
@@ -47,6 +40,8 @@ QStringList clickable(const Screen &screen)
     return names;
 }
 
+int used = 0;
+
 Screen &loaded(const ScreenClass &type)
 {
     Screen *screen = type.instance();
@@ -57,32 +52,24 @@ Screen &loaded(const ScreenClass &type)
     return *screen;
 }
 
-int used = 0;
-
-void use(Screen &screen, const QString &name)
-{
-    QObject &control = screen.control<QObject>(name.toLatin1().constData());
-    ++used;
-    if (auto *label = qobject_cast<LabelControl *>(&control))
-        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
-    else if (auto *button = qobject_cast<QPushButton *>(&control))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else if (auto *command = qobject_cast<QAction *>(&control))
-        command->trigger();
-}
-
 void walk(const ScreenClass &type)
 {
     Screen &first = type.open();
     settle();
     const QStringList names = clickable(first);
     for (const QString &name : names) {
-        use(loaded(type), name);
+        test::click(loaded(type), name.toLatin1().constData());
+        ++used;
         settle();
     }
-    for (auto *list : loaded(type).window()->findChildren<ListBoxControl *>()) {
-        for (int row = 0; row < list->count() && type.instance()->isLoaded(); ++row) {
-            list->setCurrentRow(row);
+    QStringList lists;
+    for (auto *list : loaded(type).window()->findChildren<ListBoxControl *>())
+        lists << list->objectName();
+    for (const QString &name : lists) {
+        // A choice may close the screen: every entry is chosen on the screen as it is then.
+        const int entries = loaded(type).control<ListBoxControl>(name.toLatin1().constData()).count();
+        for (int row = 0; row < entries; ++row) {
+            loaded(type).control<ListBoxControl>(name.toLatin1().constData()).setCurrentRow(row);
             ++used;
             settle();
         }
