@@ -122,6 +122,8 @@ def main():
             xdotool("key", rnd.choice(KEYS))
         events += 1
         time.sleep(0.01)
+        if events % 1000 == 0:
+            print(f"{events} events, {starts} program starts, {len(problems)} problems so far", flush=True)
 
         if events % PAUSE_EVERY == 0 and process.poll() is None and is_hung(process):
             hangs += 1
