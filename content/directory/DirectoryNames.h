@@ -231,7 +231,7 @@ inline constexpr FeaturedListing featuredListings[14] = {
      "+1 828 555 0143",
      "",
      "",
-     "heartsong@heartsongbhakti.example",
+     "info@heartsongbhakti.example",
      "www.heartsongbhakti.example",
      {"", ""},
      "",
