@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -195,13 +196,18 @@ public:
 
     QColor at(int x, int y) const { return QColor::fromRgb(m_shot.pixel(x, y)); }
 
-    // True when some pixel inside `area` has exactly `colour`, such as a caption's text colour.
+    // True when some pixel inside `area` has `colour`, such as a caption's text colour. Small text
+    // may have no pixel wholly covered by a stroke, so a trace of the background is allowed.
     bool contains(const QRect &area, const QColor &colour) const
     {
+        constexpr int Trace = 8;
         for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (m_shot.pixel(x, y) == colour.rgb())
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = m_shot.pixel(x, y);
+                if (std::abs(qRed(pixel) - colour.red()) <= Trace && std::abs(qGreen(pixel) - colour.green()) <= Trace &&
+                    std::abs(qBlue(pixel) - colour.blue()) <= Trace)
                     return true;
+            }
         return false;
     }
 

@@ -21,7 +21,7 @@ int clampTwips(int twips) { return std::clamp(twips, -MaxTwips, MaxTwips); }
 
 } // namespace
 
-Builder::Builder(QTextDocument &doc) : m_formats(m_tables), m_writer(doc)
+Builder::Builder(QTextDocument &doc) : m_formats(m_tables, doc.defaultFont().styleStrategy()), m_writer(doc)
 {
     m_stack.reserve(64);
     m_writer.setDefaultTabStop(twipsToPixels(720));

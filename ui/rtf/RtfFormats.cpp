@@ -65,8 +65,9 @@ QTextCharFormat FormatCache::makeCharFormat(const CharState &state) const
             format.setFontFamilies(QStringList(font->family));
             format.setProperty(FamilyHashProperty, font->family);
         }
+        // A style hint comes with a style strategy; the document's own keeps its say.
         if (font->hint != QFont::AnyStyle)
-            format.setFontStyleHint(font->hint);
+            format.setFontStyleHint(font->hint, m_strategy);
     }
     format.setProperty(QTextFormat::FontPixelSize, pixelSizeForHalfPoints(state.halfPoints));
     format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);

@@ -23,7 +23,8 @@ struct DocumentTables {
 class FormatCache
 {
 public:
-    explicit FormatCache(const DocumentTables &tables) : m_tables(tables) {}
+    // `strategy` is the style strategy of the document's default font.
+    FormatCache(const DocumentTables &tables, QFont::StyleStrategy strategy) : m_tables(tables), m_strategy(strategy) {}
 
     // The reference stays valid until clearCharFormats().
     const QTextCharFormat &charFormat(const CharState &state);
@@ -39,6 +40,7 @@ private:
     QTextCharFormat makeCharFormat(const CharState &state) const;
 
     const DocumentTables &m_tables;
+    QFont::StyleStrategy m_strategy;
     std::unordered_map<CharState, QTextCharFormat, CharStateHash> m_chars;
     const CharState *m_lastCharKey = nullptr;
     const QTextCharFormat *m_lastChar = nullptr;
