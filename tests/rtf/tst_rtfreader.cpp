@@ -186,6 +186,16 @@ void TestRtfReader::fontAndColourTables()
     QCOMPARE(formatOf(doc, "mono").fontStyleHint(), QFont::TypeWriter);
     QVERIFY(!formatOf(doc, "missing").hasProperty(QTextFormat::FontFamilies));
     QCOMPARE(formatOf(doc, "green").foreground().color(), QColor(0, 128, 0));
+
+    // A font's class does not override how the document's default font has text set.
+    QTextDocument unshaped;
+    QFont plain = unshaped.defaultFont();
+    plain.setStyleStrategy(QFont::PreferNoShaping);
+    plain.setKerning(false);
+    unshaped.setDefaultFont(plain);
+    QVERIFY(readRtf("{\\rtf1{\\fonttbl\\f0\\froman Times New Roman;}\\f0 serif}", unshaped));
+    QCOMPARE(formatOf(unshaped, "serif").font().styleStrategy(), QFont::PreferNoShaping);
+    QVERIFY(!formatOf(unshaped, "serif").font().kerning());
     for (const char *word : {"auto", "outside", "zero", "default"})
         QVERIFY2(!formatOf(doc, word).hasProperty(QTextFormat::ForegroundBrush), word);
 }
