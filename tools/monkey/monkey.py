@@ -71,6 +71,20 @@ def is_hung(process):
     return True
 
 
+def only_leak_check_failure(report):
+    """True when a sanitizer report says only that the leak checker failed to run. It stops every
+    thread with ptrace at exit, which now and then fails (its tracer faults); that says nothing of the
+    program, whose exit status is then the checker's 1."""
+    with open(report, errors="replace") as f:
+        text = f.read()
+    return LEAK_CHECK_FAILED in text and "ERROR:" not in text and "runtime error" not in text
+
+
+def leak_check_failed(logs, pid):
+    report = os.path.join(logs, f"asan.{pid}")
+    return os.path.exists(report) and only_leak_check_failure(report)
+
+
 def sanitizer_environment(logs):
     env = dict(os.environ)
     env["ASAN_OPTIONS"] = f"log_path={logs}/asan:detect_leaks=1:abort_on_error=0"
@@ -103,7 +117,7 @@ def main():
     process = None
     while events < options.events:
         if process is None or process.poll() is not None:
-            if process is not None and process.returncode != 0:
+            if process is not None and process.returncode != 0 and not leak_check_failed(logs, process.pid):
                 crashes += 1
                 code = process.returncode
                 what = f"signal {signal.Signals(-code).name}" if code < 0 else f"exit status {code}"
@@ -143,14 +157,7 @@ def main():
 
     reports, unchecked = [], []
     for path in sorted(glob.glob(os.path.join(logs, "asan*")) + glob.glob(os.path.join(logs, "ubsan*"))):
-        with open(path, errors="replace") as f:
-            text = f.read()
-        # The leak checker stops every thread with ptrace at exit; where that fails it reports its
-        # own failure, which says nothing of the program.
-        if LEAK_CHECK_FAILED in text and "ERROR:" not in text and "runtime error" not in text:
-            unchecked.append(path)
-        else:
-            reports.append(path)
+        (unchecked if only_leak_check_failure(path) else reports).append(path)
     for report in reports:
         problems.append(f"sanitizer report: {report}")
     print(f"{events} events, {starts} program starts, {crashes} crashes, {hangs} hangs, "
