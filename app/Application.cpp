@@ -16,8 +16,8 @@ namespace vireka {
 
 namespace {
 
-// Large blocks (a document's text and layout, a decoded photograph) go back to the system when they
-// are freed. Left to itself, glibc raises its threshold after the first large block is freed and
+// Blocks of a megabyte and more (the text and layout of a long document) go back to the system when
+// they are freed. Left to itself, glibc raises its threshold after the first such block is freed and
 // serves the next documents from a heap that seldom shrinks: the program then stayed a fifth larger
 // after showing a few long documents than after the first.
 void returnLargeBlocksWhenFreed()
