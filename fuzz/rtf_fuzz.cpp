@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QByteArray>
+#include <QFont>
 #include <QGuiApplication>
 #include <QTextDocument>
 
@@ -29,6 +30,11 @@ constexpr qreal AreaWidth = 229;
 void readAndLayOut(QByteArrayView rtf)
 {
     QTextDocument doc;
+    // The program's areas set text without kerning, and without shaping where the script allows.
+    QFont font = doc.defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    doc.setDefaultFont(font);
     vireka::readRtf(rtf, doc);
     vireka::fitDocumentHeight(doc, AreaWidth);
     doc.setTextWidth(AreaWidth);
