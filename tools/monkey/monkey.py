@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Drives the program in real windows with random clicks and key presses, starting it again each
-time it ends, and reports every crash, hang and sanitizer report.
+time it ends, and reports every crash, hang and sanitizer report. Clicks land only in the program's
+own windows, and keys go only to them.
 
     monkey.py [--events N] [--seed S] [--program PATH] [--logs DIR]
 
-Needs an X display with a window manager and xdotool, for example:
+Needs an X display with a window manager, xdotool and xprop, for example:
 
     xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'openbox & sleep 1; tools/monkey/monkey.py --events 10000'
 
@@ -29,6 +30,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 HANG_SECONDS = 10
+NO_WINDOW_SECONDS = 10  # a running program always shows a screen
 PAUSE_EVERY = 50  # events between checks for a hang
 KEYS = ["Tab", "shift+Tab", "Return", "space", "Up", "Down", "Left", "Right", "Page_Up", "Page_Down",
         "Home", "End", "a", "z", "1", "alt+F4", "ctrl+a", "ctrl+c", "BackSpace", "Delete", "F1"]
@@ -40,10 +42,55 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
 
 
-def screen_size():
-    out = subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True, timeout=30).stdout
-    width, height = out.split()
-    return int(width), int(height)
+def xdotool_output(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30).stdout
+
+
+def family(pid):
+    """The process and its descendants: the program may run under a wrapper such as strace."""
+    children = {}
+    for stat in glob.glob("/proc/[0-9]*/stat"):
+        try:
+            with open(stat) as f:
+                parent = int(f.read().rsplit(")", 1)[1].split()[1])
+            children.setdefault(parent, []).append(int(stat.split("/")[2]))
+        except (OSError, IndexError, ValueError):
+            continue
+    found, pending = set(), [pid]
+    while pending:
+        member = pending.pop()
+        if member not in found:
+            found.add(member)
+            pending += children.get(member, [])
+    return found
+
+
+def program_windows(pids):
+    """The visible windows of the processes, as (window, x, y, width, height) of their client areas."""
+    windows = []
+    for pid in pids:
+        for window in xdotool_output("search", "--onlyvisible", "--pid", str(pid)).split():
+            fields = dict(line.split("=", 1) for line in xdotool_output("getwindowgeometry", "--shell", window).split()
+                          if "=" in line)
+            try:
+                windows.append((window, int(fields["X"]), int(fields["Y"]), int(fields["WIDTH"]), int(fields["HEIGHT"])))
+            except (KeyError, ValueError):
+                continue
+    return [w for w in windows if w[3] > 0 and w[4] > 0]
+
+
+def minimised_windows(pids):
+    """The windows of the processes that are not visible: minimised screens."""
+    return [window for pid in pids for window in xdotool_output("search", "--pid", str(pid)).split()
+            if "Iconic" in subprocess.run(["xprop", "-id", window, "WM_STATE"], capture_output=True, text=True,
+                                          timeout=30).stdout]
+
+
+def active_pid():
+    try:
+        return int(xdotool_output("getactivewindow", "getwindowpid").strip())
+    except ValueError:
+        return None
 
 
 def cpu_seconds(pid):
@@ -109,7 +156,6 @@ def main():
     for old in glob.glob(os.path.join(logs, "*")):
         os.remove(old)
     env = sanitizer_environment(logs)
-    width, height = screen_size()
 
     starts = crashes = hangs = 0
     events = 0
@@ -126,10 +172,28 @@ def main():
                                        stdout=subprocess.DEVNULL, stderr=open(os.path.join(logs, f"stderr-{starts}"), "w"))
             starts += 1
             time.sleep(1.5)  # let the first window appear
+            seen_window = time.monotonic()
             continue
 
-        if rnd.random() < 0.7:
-            xdotool("mousemove", str(rnd.randrange(width)), str(rnd.randrange(height)), "click",
+        # Every event goes to the program's own windows: a click on the desktop would open the
+        # window manager's menu, and keys typed there would start other programs.
+        windows = program_windows(family(process.pid))
+        if not windows:
+            # Every screen minimised, as a user may leave them: bring one back, as from the task bar.
+            for hidden in minimised_windows(family(process.pid))[:1]:
+                xdotool("windowactivate", hidden)
+                seen_window = time.monotonic()
+            if time.monotonic() - seen_window > NO_WINDOW_SECONDS:
+                problems.append(f"event {events}: the program ran with no window for {NO_WINDOW_SECONDS} s")
+                process.kill()
+                process.wait()
+                process = None
+            time.sleep(0.2)
+            continue
+        seen_window = time.monotonic()
+        window, x, y, width, height = rnd.choice(windows)
+        if rnd.random() < 0.7 or active_pid() not in family(process.pid):
+            xdotool("mousemove", str(x + rnd.randrange(width)), str(y + rnd.randrange(height)), "click",
                     str(rnd.choice([1, 1, 1, 1, 3, 4, 5])))  # mostly left clicks; some right clicks and wheel
         elif rnd.random() < ESCAPE_SHARE / 0.3:
             xdotool("key", "Escape")
