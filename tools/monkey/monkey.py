@@ -177,10 +177,11 @@ def main():
 
         # Every event goes to the program's own windows: a click on the desktop would open the
         # window manager's menu, and keys typed there would start other programs.
-        windows = program_windows(family(process.pid))
+        members = family(process.pid)  # one walk of /proc an event
+        windows = program_windows(members)
         if not windows:
             # Every screen minimised, as a user may leave them: bring one back, as from the task bar.
-            for hidden in minimised_windows(family(process.pid))[:1]:
+            for hidden in minimised_windows(members)[:1]:
                 xdotool("windowactivate", hidden)
                 seen_window = time.monotonic()
             if time.monotonic() - seen_window > NO_WINDOW_SECONDS:
@@ -192,7 +193,7 @@ def main():
             continue
         seen_window = time.monotonic()
         window, x, y, width, height = rnd.choice(windows)
-        if rnd.random() < 0.7 or active_pid() not in family(process.pid):
+        if rnd.random() < 0.7 or active_pid() not in members:
             xdotool("mousemove", str(x + rnd.randrange(width)), str(y + rnd.randrange(height)), "click",
                     str(rnd.choice([1, 1, 1, 1, 3, 4, 5])))  # mostly left clicks; some right clicks and wheel
         elif rnd.random() < ESCAPE_SHARE / 0.3:
