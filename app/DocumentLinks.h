@@ -1,24 +1,33 @@
 #pragma once
 
+#include "ScreenSpec.h"
+
 #include <span>
+#include <vector>
 
 namespace vireka {
 
-// What a failed load leaves: the document shown before, or (where the link clears first) nothing.
-enum class LoadRule { OverShown, ClearFirst };
-
-// A link label and the document file it loads, named as it sits in the program folder ("\Eight.rtf").
+// A link and the document file it loads, named as it sits in the program folder ("\Eight.rtf").
 struct DocumentLink {
     const char *control;
     const char *file;
 };
 
-// A screen's links that load documents into one of its areas. The shared screen code binds each row's
-// Click; the tests and the document check read the same rows.
+// A screen's links that load documents into one of its areas, as its rows with `loads` give them: for
+// the tests and the document check, which read the rows the screen binds.
 struct LinkTable {
     const char *area = nullptr;
     LoadRule rule = LoadRule::OverShown;
     std::span<const DocumentLink> rows{};
 };
+
+inline std::vector<DocumentLink> documentLinks(LayoutTable controls)
+{
+    std::vector<DocumentLink> links;
+    for (const ControlSpec &control : controls)
+        if (control.loads)
+            links.push_back({control.name, control.loads});
+    return links;
+}
 
 } // namespace vireka

@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cstring>
+
 namespace vireka {
 
 namespace {
@@ -56,9 +58,18 @@ std::optional<Event> eventNamed(const QByteArray &name)
 
 } // namespace
 
-Screen::Screen(const ScreenSpec &spec, LayoutTable layout, LinkTable links)
-    : m_spec(spec), m_layout(layout), m_links(links)
+const char *screenName(const QMetaObject &meta)
 {
+    const char *qualified = meta.className();
+    const char *colon = std::strrchr(qualified, ':');
+    return colon ? colon + 1 : qualified;
+}
+
+Screen::Screen(const ScreenSpec &spec) : m_spec(spec) {}
+
+const char *Screen::name() const
+{
+    return screenName(*metaObject());
 }
 
 Screen::~Screen()
@@ -81,7 +92,7 @@ void Screen::load()
     buildWindow();
     try {
         bindHandlers();
-        bindDocumentLinks();
+        bindRows();
     } catch (...) {
         // A screen that cannot be bound is not loaded: leave nothing half-built behind.
         m_window->detach();
@@ -100,7 +111,7 @@ void Screen::buildWindow()
     auto *window = new ScreenWindow(*this, windowFlags(m_spec));
     m_window = window;
     window->setWindowTitle(QString::fromLatin1(m_spec.caption));
-    window->setObjectName(QString::fromLatin1(m_spec.name));
+    window->setObjectName(QString::fromLatin1(name()));
     window->setPalette(classicPalette());
     if (m_spec.programIcon)
         window->setWindowIcon(programIcon());
@@ -108,7 +119,7 @@ void Screen::buildWindow()
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    const bool hasMenu = std::any_of(m_layout.begin(), m_layout.end(),
+    const bool hasMenu = std::any_of(m_spec.controls.begin(), m_spec.controls.end(),
                                      [](const ControlSpec &c) { return c.kind == ControlKind::Menu; });
     m_menuBar = nullptr;
     if (hasMenu) {
@@ -124,7 +135,7 @@ void Screen::buildWindow()
     m_client->setPalette(palette);
     layout->addWidget(m_client);
 
-    m_controls = buildControls(m_layout, m_client, m_menuBar);
+    m_controls = buildControls(m_spec.controls, m_client, m_menuBar);
 
     // The design size is the client area's, below the menu bar once the bar holds its commands.
     const QSize clientSize(twipsToPixels(m_spec.clientWidth), twipsToPixels(m_spec.clientHeight));
@@ -152,7 +163,7 @@ void Screen::bindHandlers()
 
 void Screen::bindingError(const QByteArray &slotName, const char *why) const
 {
-    throw std::logic_error(std::string(m_spec.name) + "::" + slotName.toStdString() + ": " + why);
+    throw std::logic_error(std::string(name()) + "::" + slotName.toStdString() + ": " + why);
 }
 
 void Screen::bindHandler(const QMetaMethod &handler)
@@ -219,24 +230,49 @@ void Screen::bindHandler(const QMetaMethod &handler)
     }
 }
 
-void Screen::bindDocumentLinks()
+// The close control and the links are bound from their rows, so a screen writes no handler for them;
+// a handler of its own for the same control would run beside the row's, and is an error.
+void Screen::connectClick(const char *controlName, const std::function<void()> &action)
 {
-    if (m_links.rows.empty())
-        return;
-    control<DocumentArea>(m_links.area); // fails loudly now rather than at the first click
-    for (const DocumentLink &link : m_links.rows) {
-        auto &label = control<LabelControl>(link.control);
-        const QByteArray ownHandler = QByteArray(link.control) + "_Click()";
-        if (metaObject()->indexOfSlot(ownHandler.constData()) >= 0)
-            throw std::logic_error(std::string(m_spec.name) + "::" + link.control +
-                                   " is a document link and has a Click handler too");
-        connect(&label, &LabelControl::clicked, this, [this, link] {
-            if (shell::programEnded())
-                return;
-            auto &area = control<DocumentArea>(m_links.area);
-            if (m_links.rule == LoadRule::ClearFirst)
+    const QByteArray ownHandler = QByteArray(controlName) + "_Click()";
+    if (metaObject()->indexOfSlot(ownHandler.constData()) >= 0)
+        throw std::logic_error(std::string(name()) + "::" + controlName +
+                               " is bound from its row and has a Click handler too");
+    auto run = [action] {
+        if (!shell::programEnded())
+            action();
+    };
+    QObject *target = &control<QObject>(controlName);
+    if (auto *label = qobject_cast<LabelControl *>(target))
+        connect(label, &LabelControl::clicked, this, run);
+    else if (auto *button = qobject_cast<QPushButton *>(target))
+        connect(button, &QPushButton::clicked, this, run);
+    else if (auto *command = qobject_cast<QAction *>(target))
+        connect(command, &QAction::triggered, this, run);
+    else
+        throw std::logic_error(std::string(name()) + "::" + controlName + " cannot be clicked");
+}
+
+void Screen::bindRows()
+{
+    if (m_spec.closedBy)
+        connectClick(m_spec.closedBy, [this] {
+            if (m_spec.closeRule == CloseRule::UnloadsOnly)
+                unload();
+            else
+                closeSelf();
+        });
+    for (const ControlSpec &row : m_spec.controls) {
+        if (!row.loads)
+            continue;
+        if (!m_spec.linkArea)
+            throw std::logic_error(std::string(name()) + "::" + row.name + " loads a document into no area");
+        control<DocumentArea>(m_spec.linkArea); // fails loudly now rather than at the first click
+        connectClick(row.name, [this, file = row.loads] {
+            auto &area = control<DocumentArea>(m_spec.linkArea);
+            if (m_spec.linkRule == LoadRule::ClearFirst)
                 ClearDocument(area);
-            LoadDocument(area, QString::fromLatin1(link.file));
+            LoadDocument(area, QString::fromLatin1(file));
         });
     }
 }
@@ -247,6 +283,14 @@ void Screen::runLoadEvent()
         m_formLoad.invoke(this, Qt::DirectConnection);
     else if (m_spec.setsProgramFolder)
         SetProgramFolder();
+    loadOpeningDocument();
+}
+
+// A missing or broken file leaves the area as it was built, with its stored text if it has one.
+void Screen::loadOpeningDocument()
+{
+    if (m_spec.opens.file && isLoaded())
+        LoadDocument(control<DocumentArea>(m_spec.opens.area), QString::fromLatin1(m_spec.opens.file));
 }
 
 void Screen::unload()

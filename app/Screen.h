@@ -1,15 +1,14 @@
 #pragma once
 
 #include "ControlBuilder.h"
-#include "DocumentLinks.h"
-#include "LayoutTable.h"
-#include "ScreenTable.h"
+#include "ScreenSpec.h"
 #include "ScreenWindow.h"
 
 #include <QMetaMethod>
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +16,9 @@ class QMenuBar;
 class QWidget;
 
 namespace vireka {
+
+// The name of a screen class: the class's, without the namespace.
+const char *screenName(const QMetaObject &meta);
 
 // A screen: a top-level window built from its layout table. Its window and controls exist only
 // while it is loaded; the object itself lives in its slot.
@@ -28,11 +30,12 @@ namespace vireka {
 class Screen : public QObject {
     Q_OBJECT
 public:
-    Screen(const ScreenSpec &spec, LayoutTable layout, LinkTable links = {});
+    explicit Screen(const ScreenSpec &spec);
     ~Screen() override;
 
     const ScreenSpec &spec() const { return m_spec; }
-    const LinkTable &documentLinks() const { return m_links; }
+    // The screen's name: its class's, without the namespace.
+    const char *name() const;
     bool isLoaded() const { return m_window != nullptr; }
 
     // Builds the window and its controls, binds the handlers, then runs Load. Does nothing when
@@ -54,7 +57,7 @@ public:
     {
         T *found = qobject_cast<T *>(m_controls.byName.value(QString::fromLatin1(name)));
         if (!found)
-            throw std::logic_error(std::string(m_spec.name) + " has no control " + name + " of that kind");
+            throw std::logic_error(std::string(this->name()) + " has no control " + name + " of that kind");
         return *found;
     }
 
@@ -78,14 +81,14 @@ private:
     void buildWindow();
     void bindHandlers();
     void bindHandler(const QMetaMethod &handler);
-    void bindDocumentLinks();
+    void bindRows();
+    void connectClick(const char *control, const std::function<void()> &action);
+    void loadOpeningDocument();
     void runLoadEvent();
     void placeWindow();
     [[noreturn]] void bindingError(const QByteArray &slotName, const char *why) const;
 
     const ScreenSpec &m_spec;
-    LayoutTable m_layout;
-    LinkTable m_links;
     QPointer<ScreenWindow> m_window;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;

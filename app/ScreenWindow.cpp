@@ -14,11 +14,6 @@ ScreenWindow::ScreenWindow(Screen &screen, Qt::WindowFlags flags) : QWidget(null
 {
 }
 
-QMargins ScreenWindow::lastFrameSeen()
-{
-    return frameSeen;
-}
-
 QMargins ScreenWindow::frameNow() const
 {
     const QRect outer = frameGeometry();

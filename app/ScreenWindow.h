@@ -24,9 +24,6 @@ public:
     // the window is centred again as soon as its own frame is known.
     void centreOn(const QRect &area);
 
-    // The frame around a normal window, as last seen on any screen's window.
-    static QMargins lastFrameSeen();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

@@ -41,11 +41,14 @@ namespace {
 template <class S>
 ScreenClass classOf()
 {
-    LinkTable links;
-    if constexpr (requires { S::Links; })
-        links = S::Links;
-    return {S::Spec, [] { return static_cast<Screen *>(slot<S>()); },
-            []() -> Screen & { return OpenScreen<S>(); }, &CloseScreen<S>, links};
+    static const std::vector<DocumentLink> links = documentLinks(S::Spec.controls);
+    return {screenName(S::staticMetaObject),
+            S::Spec,
+            [] { return static_cast<Screen *>(slot<S>()); },
+            []() -> Screen & { return OpenScreen<S>(); },
+            []() -> Screen & { return OpenScreen<S>(Front::Leave); },
+            &CloseScreen<S>,
+            {S::Spec.linkArea, S::Spec.linkRule, links}};
 }
 
 } // namespace
@@ -90,7 +93,7 @@ std::span<const ScreenClass> allScreens()
 const ScreenClass *screenClass(std::string_view name)
 {
     for (const ScreenClass &screen : allScreens())
-        if (std::string_view(screen.spec.name) == name)
+        if (std::string_view(screen.name) == name)
             return &screen;
     return nullptr;
 }

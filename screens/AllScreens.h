@@ -1,23 +1,23 @@
 #pragma once
 
 #include "DocumentLinks.h"
-#include "ScreenTable.h"
+#include "ScreenSlots.h"
 
 #include <span>
 #include <string_view>
 
 namespace vireka {
 
-class Screen;
-
 // One screen class of the program, reached without naming its type: for the tests that go through
 // every screen, and for the document check that reads every link table.
 struct ScreenClass {
+    const char *name;
     const ScreenSpec &spec;
-    Screen *(*instance)();  // what its slot holds, or null
-    Screen &(*open)();      // OpenScreen
-    void (*close)();        // CloseScreen
-    LinkTable links;
+    Screen *(*instance)();         // what its slot holds, or null
+    Screen &(*open)();             // OpenScreen
+    Screen &(*openUnraised)();     // OpenScreen, leaving the screen where it opens
+    void (*close)();               // CloseScreen
+    LinkTable links;               // the rows of its controls that load documents
 };
 
 std::span<const ScreenClass> allScreens();

@@ -91,10 +91,8 @@ QWidget *makeListBox(const ControlSpec &spec, QWidget *client)
     list->setGeometry(pixelRect(spec));
     list->setFont(toQFont(spec.font));
     setColours(list, spec.backColor, spec.foreColor, SystemWindowBackground, SystemWindowText);
-    for (const char *item : spec.items) {
-        auto *entry = new QListWidgetItem(QString::fromLatin1(item), list);
-        entry->setData(Qt::UserRole, 0);
-    }
+    for (const char *item : spec.items)
+        new QListWidgetItem(QString::fromLatin1(item), list);
     list->setAccessibleName(readableName(spec));
     return list;
 }
@@ -120,7 +118,7 @@ QWidget *makeTextBox(const ControlSpec &spec, QWidget *client)
     box->setFont(toQFont(spec.font));
     box->document()->setDefaultFont(toQFont(spec.font));
     setColours(box, spec.backColor, spec.foreColor, SystemWindowBackground, SystemWindowText);
-    box->setVerticalScrollBarPolicy(spec.scrollBars == 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(spec.scrollBars == ScrollBars::Vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QTextEdit::WidgetWidth);
     if (spec.alignment == Align::Centre) {
@@ -142,7 +140,7 @@ QWidget *makeDocumentArea(const ControlSpec &spec, QWidget *client)
     area->setFont(toQFont(spec.font));
     area->document()->setDefaultFont(toQFont(spec.font));
     setColours(area, spec.backColor, SystemWindowText, SystemWindowBackground, SystemWindowText);
-    area->setVerticalScrollBarPolicy(spec.scrollBars == 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(spec.scrollBars == ScrollBars::Vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (spec.stored)
         showStoredDocument(*area, QStringLiteral(":/stored/") + QString::fromLatin1(spec.stored));

@@ -15,6 +15,13 @@ enum class Align { Left = 0, Right = 1, Centre = 2 };
 constexpr int PointerDefault = 0;
 constexpr int PointerCustom = 99;
 
+// A control's rectangle in twips, as the tables give it.
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+enum class ScrollBars { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
+
 struct LineEnds {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
@@ -39,7 +46,7 @@ struct ControlSpec {
     bool visible = true;
     bool stretch = false;               // images
     int borderWidth = 1;                // lines, pixels
-    int scrollBars = 0;                 // 2: vertical
+    ScrollBars scrollBars = ScrollBars::None;
     bool isDefault = false;             // command buttons: Enter presses it
     bool isCancel = false;              // command buttons: Escape presses it
     int mousePointer = PointerDefault;
@@ -49,16 +56,26 @@ struct ControlSpec {
     std::span<const char *const> items{};   // list boxes, in stored order
     int tabIndex = -1;                  // -1: takes no part in tab order
     int index = -1;                     // member of a control family, such as Line1(0)
+    const char *loads = nullptr;        // a link: the document its Click loads into the screen's link area
+};
+
+// How a boxed link differs from the others: its colours, the size of its bold caption, its place in
+// the tab order and the document it loads, if any.
+struct LinkLook {
+    Colour back = KindDefault;
+    Colour fore = KindDefault;
+    double points = 8.25;
+    int tabIndex = -1;
+    const char *loads = nullptr;
 };
 
 // A boxed link label: a thin-bordered box with its caption centred in bold, the look of most of the
 // program's links.
-constexpr ControlSpec boxedLink(const char *name, const char *caption, int left, int top, int width, int height,
-                                Colour back, Colour fore, double points, int tabIndex)
+constexpr ControlSpec boxedLink(const char *name, const char *caption, Rect at, LinkLook look)
 {
-    return {.name = name, .caption = caption, .left = left, .top = top, .width = width, .height = height,
-            .backColor = back, .foreColor = fore, .font = SansBold(points), .borderStyle = 1,
-            .alignment = Align::Centre, .tabIndex = tabIndex};
+    return {.name = name, .caption = caption, .left = at.left, .top = at.top, .width = at.width,
+            .height = at.height, .backColor = look.back, .foreColor = look.fore, .font = SansBold(look.points),
+            .borderStyle = 1, .alignment = Align::Centre, .tabIndex = look.tabIndex, .loads = look.loads};
 }
 
 using LayoutTable = std::span<const ControlSpec>;

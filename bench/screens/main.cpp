@@ -189,7 +189,7 @@ void timeEveryScreen(QTextStream &out)
         const double stockRatio = median(screenMs) / median(stockMs);
         worst = std::max(worst, ratio);
         worstStock = std::max(worstStock, stockRatio);
-        out << QString::fromLatin1(type.spec.name).leftJustified(23) << QString::number(places.size()).rightJustified(8)
+        out << QString::fromLatin1(type.name).leftJustified(23) << QString::number(places.size()).rightJustified(8)
             << QString::number(median(screenMs), 'f', 2).rightJustified(18)
             << QString::number(median(bareMs), 'f', 2).rightJustified(9) << QString::number(ratio, 'f', 2).rightJustified(7)
             << QString::number(median(stockMs), 'f', 2).rightJustified(10)

@@ -8,13 +8,11 @@ namespace vireka {
 class frmCountry : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCountry");
-    static const LinkTable Links;
-    frmCountry();
+    static const ScreenSpec Spec;
+    frmCountry() : Screen(Spec) {}
 
 private slots:
     void lblSubmit_Click();
-    void lblExit_Click();
 };
 
 } // namespace vireka

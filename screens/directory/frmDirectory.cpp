@@ -28,20 +28,22 @@ const ControlSpec layout[] = {
      .transparent = true, .alignment = Align::Centre, .wordWrap = true},
     {.name = "Label3", .caption = "Or, browse through the Gallery", .left = 3600, .top = 1560, .width = 2655,
      .height = 255, .foreColor = Navy, .font = SansBold(8.25), .transparent = true},
-    boxedLink("Tradition", "YOGA TRADITION", 3480, 2040, 2895, 375, Navy, White, 13.5, -1),
-    boxedLink("lblPhoto", "PHOTO", 3480, 2520, 1215, 375, Navy, White, 13.5, -1),
-    boxedLink("lblCountry", "COUNTRY", 4800, 2520, 1575, 375, Navy, White, 13.5, -1),
-    boxedLink("lblExit", "EXIT", 6960, 2520, 975, 375, Blue, Red, 12, -1),
+    boxedLink("Tradition", "YOGA TRADITION", {3480, 2040, 2895, 375}, {.back = Navy, .fore = White, .points = 13.5}),
+    boxedLink("lblPhoto", "PHOTO", {3480, 2520, 1215, 375}, {.back = Navy, .fore = White, .points = 13.5}),
+    boxedLink("lblCountry", "COUNTRY", {4800, 2520, 1575, 375}, {.back = Navy, .fore = White, .points = 13.5}),
+    boxedLink("lblExit", "EXIT", {6960, 2520, 975, 375}, {.back = Blue, .fore = Red, .points = 12}),
 };
 
 } // namespace
 
-frmDirectory::frmDirectory() : Screen(Spec, layout) {}
+const ScreenSpec frmDirectory::Spec{
+    .caption = "Yoga Directory", .clientWidth = 8145, .clientHeight = 3120, .backColor = LightCyan, .programIcon = true,
+    .escape = EscapeRule::EndsProgram, .setsProgramFolder = true, .mousePointer = PointerCustom, .closedBy = "lblExit",
+    .controls = layout};
 
 void frmDirectory::Tradition_Click() { OpenScreen<frmTradition>(); }
 void frmDirectory::lblCountry_Click() { OpenScreen<frmCountry>(); }
 void frmDirectory::lblSubmit_Click() { OpenScreen<frmSubmit>(); }
-void frmDirectory::lblExit_Click() { CloseScreen<frmDirectory>(); }
 
 // PHOTO hands the hub over to the photo listings browser.
 void frmDirectory::lblPhoto_Click()

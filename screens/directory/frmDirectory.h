@@ -10,15 +10,14 @@ namespace vireka {
 class frmDirectory : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmDirectory");
-    frmDirectory();
+    static const ScreenSpec Spec;
+    frmDirectory() : Screen(Spec) {}
 
 private slots:
     void Tradition_Click();
     void lblCountry_Click();
     void lblSubmit_Click();
     void lblPhoto_Click();
-    void lblExit_Click();
     void Form_MouseMove();
     void Image1_MouseMove();
 

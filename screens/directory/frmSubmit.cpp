@@ -28,12 +28,14 @@ const std::string storedNotice = std::string("Listing requests must come directl
 
 const ControlSpec layout[] = {
     {.name = "Text1", .kind = ControlKind::TextBox, .caption = storedNotice.c_str(), .left = 120, .top = 120,
-     .width = 4215, .height = 3255, .backColor = Navy, .foreColor = White, .font = Sans(9.75), .scrollBars = 2,
-     .tabIndex = 0},
+     .width = 4215, .height = 3255, .backColor = Navy, .foreColor = White, .font = Sans(9.75),
+     .scrollBars = ScrollBars::Vertical, .tabIndex = 0},
 };
 
 } // namespace
 
-frmSubmit::frmSubmit() : Screen(Spec, layout) {}
+const ScreenSpec frmSubmit::Spec{
+    .caption = "                Submit your listing", .clientWidth = 4470, .clientHeight = 3495, .backColor = Black,
+    .escape = EscapeRule::EndsProgram, .controls = layout};
 
 } // namespace vireka

@@ -9,8 +9,8 @@ namespace vireka {
 class frmSubmit : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmSubmit");
-    frmSubmit();
+    static const ScreenSpec Spec;
+    frmSubmit() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -11,13 +11,16 @@ namespace {
 using namespace colours;
 
 // A style link in one of the three columns; every column's rows start at 1200, 360 apart.
-constexpr ControlSpec style(const char *name, const char *caption, int column, int top)
+constexpr ControlSpec style(const char *name, const char *caption, int column, int top, const char *file)
 {
     constexpr int lefts[] = {120, 1920, 3360};
     constexpr int widths[] = {1575, 1335, 1335};
-    return boxedLink(name, caption, lefts[column - 1], top, widths[column - 1], 255, Navy, White, 8.25, -1);
+    return boxedLink(name, caption, {lefts[column - 1], top, widths[column - 1], 255},
+                     {.back = Navy, .fore = White, .points = 8.25, .loads = file});
 }
 
+// The file names follow no one rule: the Hatha styles drop "Hatha-", three names carry "Style" so
+// that they stay apart from the articles of the same name, and Zuved's link is named lblVidiya.
 const ControlSpec layout[] = {
     {.name = "Image1", .kind = ControlKind::Image, .left = 0, .top = 0, .width = 1815, .height = 1095,
      .stretch = true, .picture = "frmTradition/Image1.jpg"},
@@ -30,76 +33,48 @@ const ControlSpec layout[] = {
     {.name = "Image2", .kind = ControlKind::Image, .left = 7080, .top = 0, .width = 1815, .height = 1095,
      .stretch = true, .picture = "frmTradition/Image2.jpg"},
     {.name = "rtfTradition", .kind = ControlKind::DocumentArea, .left = 4800, .top = 1200, .width = 4095,
-     .height = 3495, .backColor = Navy, .scrollBars = 2, .tabIndex = 26},
-    style("lblAgni", "Agni", 1, 1200),
-    style("lblAshtanga", "Ashtanga", 1, 1560),
-    style("lblBhakti", "Bhakti", 1, 1920),
-    style("lblGyana", "Gyana", 1, 2280),
-    style("lblIyengar", "Hatha-Iyengar", 1, 2640),
-    style("lblKripalu", "Hatha-Kripalu", 1, 3000),
-    style("lblOki", "Hatha-Oki", 1, 3360),
-    style("lblSivananda", "Hatha-Sivananda", 1, 3720),
-    style("lblHathaTrad", "Hatha-Traditional", 1, 4080),
-    style("lblTri", "Hatha-Tri", 1, 4440),
-    style("lblIntegral", "Integral", 2, 1200),
-    style("lblIntegrative", "Integrative", 2, 1560),
-    style("lblJnana", "Jnana", 2, 1920),
-    style("lblKriya", "Kriya", 2, 2280),
-    style("lblKundalini", "Kundalini", 2, 2640),
-    style("lblLaya", "Laya", 2, 3000),
-    style("lblMantra", "Mantra", 2, 3360),
-    style("lblMeditation", "Meditation", 2, 3720),
-    style("lblNidra", "Nidra", 2, 4080),
-    style("Label1", "Tantra", 2, 4440),
-    style("lblRadja", "Radja", 3, 1200),
-    style("lblSiddha", "Siddha", 3, 1560),
-    style("lblVidiya", "Zuved", 3, 1920),
-    style("lblVipassana", "Vipassana", 3, 2280),
-    style("lblZen", "Zen", 3, 2640),
+     .height = 3495, .backColor = Navy, .scrollBars = ScrollBars::Vertical, .tabIndex = 26},
+    style("lblAgni", "Agni", 1, 1200, "\\Agni.rtf"),
+    style("lblAshtanga", "Ashtanga", 1, 1560, "\\Ashtanga.rtf"),
+    style("lblBhakti", "Bhakti", 1, 1920, "\\Bhakti.rtf"),
+    style("lblGyana", "Gyana", 1, 2280, "\\Gyana.rtf"),
+    style("lblIyengar", "Hatha-Iyengar", 1, 2640, "\\Iyengar.rtf"),
+    style("lblKripalu", "Hatha-Kripalu", 1, 3000, "\\Kripalu.rtf"),
+    style("lblOki", "Hatha-Oki", 1, 3360, "\\Oki.rtf"),
+    style("lblSivananda", "Hatha-Sivananda", 1, 3720, "\\Sivananda.rtf"),
+    style("lblHathaTrad", "Hatha-Traditional", 1, 4080, "\\Traditional.rtf"),
+    style("lblTri", "Hatha-Tri", 1, 4440, "\\Tri.rtf"),
+    style("lblIntegral", "Integral", 2, 1200, "\\Integral.rtf"),
+    style("lblIntegrative", "Integrative", 2, 1560, "\\Integrative.rtf"),
+    style("lblJnana", "Jnana", 2, 1920, "\\JnanaStyle.rtf"),
+    style("lblKriya", "Kriya", 2, 2280, "\\KriyaStyle.rtf"),
+    style("lblKundalini", "Kundalini", 2, 2640, "\\Kundalini.rtf"),
+    style("lblLaya", "Laya", 2, 3000, "\\Laya.rtf"),
+    style("lblMantra", "Mantra", 2, 3360, "\\MantraStyle.rtf"),
+    style("lblMeditation", "Meditation", 2, 3720, "\\Meditation.rtf"),
+    style("lblNidra", "Nidra", 2, 4080, "\\Nidra.rtf"),
+    style("Label1", "Tantra", 2, 4440, "\\Tantra.rtf"),
+    style("lblRadja", "Radja", 3, 1200, "\\Radja.rtf"),
+    style("lblSiddha", "Siddha", 3, 1560, "\\Siddha.rtf"),
+    style("lblVidiya", "Zuved", 3, 1920, "\\Zuved.rtf"),
+    style("lblVipassana", "Vipassana", 3, 2280, "\\Vipassana.rtf"),
+    style("lblZen", "Zen", 3, 2640, "\\Zen.rtf"),
     {.name = "lblSubmit", .caption = "Submit your listing", .left = 3360, .top = 3000, .width = 1335,
      .height = 615, .backColor = Navy, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1,
      .alignment = Align::Centre, .wordWrap = true},
     {.name = "lblCountry", .caption = "Find Country of Center", .left = 3360, .top = 3720, .width = 1335,
      .height = 495, .backColor = Navy, .foreColor = Red, .font = SansBold(8.25), .borderStyle = 1,
      .alignment = Align::Centre, .wordWrap = true},
-    boxedLink("lblExit", "EXIT", 3360, 4320, 1335, 375, Blue, Red, 12, -1),
+    boxedLink("lblExit", "EXIT", {3360, 4320, 1335, 375}, {.back = Blue, .fore = Red, .points = 12}),
 };
 
-// The file names follow no one rule: the Hatha styles drop "Hatha-", three names carry "Style" so
-// that they stay apart from the articles of the same name, and Zuved's link is named lblVidiya.
-constexpr DocumentLink styles[] = {
-    {"lblAgni", "\\Agni.rtf"},
-    {"lblAshtanga", "\\Ashtanga.rtf"},
-    {"lblBhakti", "\\Bhakti.rtf"},
-    {"lblGyana", "\\Gyana.rtf"},
-    {"lblIyengar", "\\Iyengar.rtf"},
-    {"lblKripalu", "\\Kripalu.rtf"},
-    {"lblOki", "\\Oki.rtf"},
-    {"lblSivananda", "\\Sivananda.rtf"},
-    {"lblHathaTrad", "\\Traditional.rtf"},
-    {"lblTri", "\\Tri.rtf"},
-    {"lblIntegral", "\\Integral.rtf"},
-    {"lblIntegrative", "\\Integrative.rtf"},
-    {"lblJnana", "\\JnanaStyle.rtf"},
-    {"lblKriya", "\\KriyaStyle.rtf"},
-    {"lblKundalini", "\\Kundalini.rtf"},
-    {"lblLaya", "\\Laya.rtf"},
-    {"lblMantra", "\\MantraStyle.rtf"},
-    {"lblMeditation", "\\Meditation.rtf"},
-    {"lblNidra", "\\Nidra.rtf"},
-    {"Label1", "\\Tantra.rtf"},
-    {"lblRadja", "\\Radja.rtf"},
-    {"lblSiddha", "\\Siddha.rtf"},
-    {"lblVidiya", "\\Zuved.rtf"},
-    {"lblVipassana", "\\Vipassana.rtf"},
-    {"lblZen", "\\Zen.rtf"},
-};
 
 } // namespace
 
-const LinkTable frmTradition::Links{"rtfTradition", LoadRule::OverShown, styles};
-
-frmTradition::frmTradition() : Screen(Spec, layout, Links) {}
+const ScreenSpec frmTradition::Spec{
+    .caption = "YOGA STYLE - YOGA TRADITIONS", .clientWidth = 8925, .clientHeight = 4830, .backColor = Olive,
+    .programIcon = true, .escape = EscapeRule::EndsProgram, .setsProgramFolder = true, .closedBy = "lblExit",
+    .controls = layout, .linkArea = "rtfTradition", .linkRule = LoadRule::OverShown};
 
 // Hands over to the listings by country: the country screen comes to the front first, then this one
 // closes.
@@ -110,6 +85,5 @@ void frmTradition::lblCountry_Click()
 }
 
 void frmTradition::lblSubmit_Click() { OpenScreen<frmSubmit>(); }
-void frmTradition::lblExit_Click() { CloseScreen<frmTradition>(); }
 
 } // namespace vireka

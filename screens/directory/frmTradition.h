@@ -9,14 +9,12 @@ namespace vireka {
 class frmTradition : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmTradition");
-    static const LinkTable Links;
-    frmTradition();
+    static const ScreenSpec Spec;
+    frmTradition() : Screen(Spec) {}
 
 private slots:
     void lblCountry_Click();
     void lblSubmit_Click();
-    void lblExit_Click();
 };
 
 } // namespace vireka

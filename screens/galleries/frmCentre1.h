@@ -8,12 +8,8 @@ namespace vireka {
 class frmCentre1 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre1");
-    frmCentre1();
-
-private slots:
-    void Form_Load();
-    void lblExit_Click();
+    static const ScreenSpec Spec;
+    frmCentre1() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -9,12 +9,8 @@ namespace vireka {
 class frmCentre2 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre2");
-    frmCentre2();
-
-private slots:
-    void Form_Load();
-    void lblExit_Click();
+    static const ScreenSpec Spec;
+    frmCentre2() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -10,14 +10,14 @@ using namespace colours;
 using namespace gallery;
 
 const ControlSpec layout[] = {
-    portrait("frmCentre3/Image1.jpg", 0, 0, 2175, 2775),
-    storedText("rtfCentre3", "frmCentre3/rtfCentre3.rtf", 2280, 0, 4095, 2775, Navy, 2, 0),
+    portrait("frmCentre3/Image1.jpg", {0, 0, 2175, 2775}),
+    storedText("rtfCentre3", "frmCentre3/rtfCentre3.rtf", {2280, 0, 4095, 2775}, {.back = Navy}),
 };
 
 } // namespace
 
-frmCentre3::frmCentre3() : Screen(Spec, layout) {}
-
-void frmCentre3::Form_Load() { loadCentreDocument(*this, "rtfCentre3", "\\Centre3.rtf"); }
+const ScreenSpec frmCentre3::Spec{
+    .caption = listedCaption("frmCentre3"), .clientWidth = 6390, .clientHeight = 2895, .backColor = Grey,
+    .controls = layout, .opens = {"rtfCentre3", "\\Centre3.rtf"}};
 
 } // namespace vireka

@@ -8,11 +8,8 @@ namespace vireka {
 class frmCentre3 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre3");
-    frmCentre3();
-
-private slots:
-    void Form_Load();
+    static const ScreenSpec Spec;
+    frmCentre3() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -9,11 +9,8 @@ namespace vireka {
 class frmCentre4 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre4");
-    frmCentre4();
-
-private slots:
-    void Form_Load();
+    static const ScreenSpec Spec;
+    frmCentre4() : Screen(Spec) {}
 };
 
 } // namespace vireka

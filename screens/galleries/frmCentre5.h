@@ -8,11 +8,8 @@ namespace vireka {
 class frmCentre5 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre5");
-    frmCentre5();
-
-private slots:
-    void Form_Load();
+    static const ScreenSpec Spec;
+    frmCentre5() : Screen(Spec) {}
 };
 
 } // namespace vireka

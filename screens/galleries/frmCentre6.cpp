@@ -9,12 +9,14 @@ namespace {
 using namespace gallery;
 
 const ControlSpec layout[] = {
-    portrait("frmCentre6/Image1.jpg", 120, 120, 2295, 3015),
-    storedText("rtfCentre6", "frmCentre6/rtfCentre6.rtf", 2400, 0, 5055, 3135, SystemWindowBackground, 2, 0),
+    portrait("frmCentre6/Image1.jpg", {120, 120, 2295, 3015}),
+    storedText("rtfCentre6", "frmCentre6/rtfCentre6.rtf", {2400, 0, 5055, 3135}, {.back = SystemWindowBackground}),
 };
 
 } // namespace
 
-frmCentre6::frmCentre6() : Screen(Spec, layout) {}
+const ScreenSpec frmCentre6::Spec{
+    .caption = listedCaption("frmCentre6"), .clientWidth = 7485, .clientHeight = 3165, .backColor = colours::White,
+    .controls = layout};
 
 } // namespace vireka

@@ -8,8 +8,8 @@ namespace vireka {
 class frmCentre6 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre6");
-    frmCentre6();
+    static const ScreenSpec Spec;
+    frmCentre6() : Screen(Spec) {}
 };
 
 } // namespace vireka

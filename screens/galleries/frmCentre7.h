@@ -8,8 +8,8 @@ namespace vireka {
 class frmCentre7 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre7");
-    frmCentre7();
+    static const ScreenSpec Spec;
+    frmCentre7() : Screen(Spec) {}
 };
 
 } // namespace vireka

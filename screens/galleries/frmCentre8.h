@@ -8,8 +8,8 @@ namespace vireka {
 class frmCentre8 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre8");
-    frmCentre8();
+    static const ScreenSpec Spec;
+    frmCentre8() : Screen(Spec) {}
 };
 
 } // namespace vireka

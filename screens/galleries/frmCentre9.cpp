@@ -10,12 +10,14 @@ using namespace colours;
 using namespace gallery;
 
 const ControlSpec layout[] = {
-    portrait("frmCentre9/Image1.jpg", 0, 0, 1575, 2415, true),
-    storedText("rtfCentre9", "frmCentre9/rtfCentre9.rtf", 1560, 0, 5055, 2415, Black, 2, 0),
+    portrait("frmCentre9/Image1.jpg", {0, 0, 1575, 2415}, Frame::Thin),
+    storedText("rtfCentre9", "frmCentre9/rtfCentre9.rtf", {1560, 0, 5055, 2415}, {.back = Black}),
 };
 
 } // namespace
 
-frmCentre9::frmCentre9() : Screen(Spec, layout) {}
+const ScreenSpec frmCentre9::Spec{
+    .caption = listedCaption("frmCentre9"), .clientWidth = 6705, .clientHeight = 2505, .backColor = Black,
+    .controls = layout};
 
 } // namespace vireka

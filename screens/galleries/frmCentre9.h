@@ -8,8 +8,8 @@ namespace vireka {
 class frmCentre9 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmCentre9");
-    frmCentre9();
+    static const ScreenSpec Spec;
+    frmCentre9() : Screen(Spec) {}
 };
 
 } // namespace vireka

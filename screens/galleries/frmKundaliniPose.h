@@ -8,11 +8,8 @@ namespace vireka {
 class frmKundaliniPose : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmKundaliniPose");
-    frmKundaliniPose();
-
-private slots:
-    void cmdClose_Click();
+    static const ScreenSpec Spec;
+    frmKundaliniPose() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -5,7 +5,6 @@
 #include "LabelControl.h"
 #include "PictureFile.h"
 #include "ListBoxControl.h"
-#include "ScreenSlots.h"
 
 #include <array>
 
@@ -68,7 +67,8 @@ QString creditLine(int credit)
 }
 
 const ControlSpec layout[] = {
-    boxedLink("lblExit", "EXIT", 8640, 0, 855, 255, BrightBlue, DarkRed, 8.25, 0),
+    boxedLink("lblExit", "EXIT", {8640, 0, 855, 255},
+              {.back = BrightBlue, .fore = DarkRed, .points = 8.25, .tabIndex = 0}),
     {.name = "lstAsanas", .kind = ControlKind::ListBox, .left = 120, .top = 240, .width = 2175, .height = 6060,
      .backColor = Navy, .foreColor = Yellow, .font = Sans(9.75), .items = entries,
      .tabIndex = 1},
@@ -76,13 +76,17 @@ const ControlSpec layout[] = {
      .visible = false, .tabIndex = 2},
     {.name = "lblCourtesy", .left = 2280, .top = 0, .width = 6375, .height = 255, .backColor = BrightBlue,
      .foreColor = White, .font = Sans(8.25), .borderStyle = 1, .alignment = Align::Centre, .tabIndex = 3},
-    boxedLink("Label1", "Click Asana below", 120, 0, 2175, 255, BrightBlue, White, 8.25, 4),
+    boxedLink("Label1", "Click Asana below", {120, 0, 2175, 255},
+              {.back = BrightBlue, .fore = White, .points = 8.25, .tabIndex = 4}),
     {.name = "Image1", .kind = ControlKind::Image, .left = 2280, .top = 240, .width = 3615, .height = 3615},
 };
 
 } // namespace
 
-frmPhotoAsanas::frmPhotoAsanas() : Screen(Spec, layout) {}
+const ScreenSpec frmPhotoAsanas::Spec{
+    .caption = "Yoga Asanas", .clientWidth = 9480, .clientHeight = 6435, .backColor = Black,
+    .buttons = TitleButtons::CloseOnly, .programIcon = true, .escape = EscapeRule::EndsProgram,
+    .setsProgramFolder = true, .closedBy = "lblExit", .controls = layout};
 
 // Passes the chosen entry on through the hidden label, whose change shows the posture.
 void frmPhotoAsanas::lstAsanas_Click()
@@ -105,7 +109,5 @@ void frmPhotoAsanas::lblAsanas_Change()
         control<LabelControl>("lblCourtesy").setCaption(creditLine(pose.credit));
     }
 }
-
-void frmPhotoAsanas::lblExit_Click() { CloseScreen<frmPhotoAsanas>(); }
 
 } // namespace vireka

@@ -9,13 +9,12 @@ namespace vireka {
 class frmPhotoAsanas : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmPhotoAsanas");
-    frmPhotoAsanas();
+    static const ScreenSpec Spec;
+    frmPhotoAsanas() : Screen(Spec) {}
 
 private slots:
     void lstAsanas_Click();
     void lblAsanas_Change();
-    void lblExit_Click();
 };
 
 } // namespace vireka

@@ -9,13 +9,12 @@ namespace vireka {
 class frmPhotoListings : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmPhotoListings");
-    frmPhotoListings();
+    static const ScreenSpec Spec;
+    frmPhotoListings() : Screen(Spec) {}
 
 private slots:
     void lstPhotoListings_Click();
     void lblPhotoListings_Change();
-    void lblExit_Click();
 };
 
 } // namespace vireka

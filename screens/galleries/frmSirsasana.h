@@ -8,11 +8,8 @@ namespace vireka {
 class frmSirsasana : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmSirsasana");
-    frmSirsasana();
-
-private slots:
-    void cmdClose_Click();
+    static const ScreenSpec Spec;
+    frmSirsasana() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -8,11 +8,8 @@ namespace vireka {
 class frmZovazir1 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmZovazir1");
-    frmZovazir1();
-
-private slots:
-    void cmdClose_Click();
+    static const ScreenSpec Spec;
+    frmZovazir1() : Screen(Spec) {}
 };
 
 } // namespace vireka

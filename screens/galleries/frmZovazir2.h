@@ -8,11 +8,8 @@ namespace vireka {
 class frmZovazir2 : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmZovazir2");
-    frmZovazir2();
-
-private slots:
-    void cmdClose_Click();
+    static const ScreenSpec Spec;
+    frmZovazir2() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -8,11 +8,8 @@ namespace vireka {
 class zavOdudo : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("zavOdudo");
-    zavOdudo();
-
-private slots:
-    void cmdClose_Click();
+    static const ScreenSpec Spec;
+    zavOdudo() : Screen(Spec) {}
 };
 
 } // namespace vireka

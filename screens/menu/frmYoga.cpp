@@ -20,14 +20,17 @@ using namespace colours;
 // A link of the left-hand column: blue box, white caption.
 constexpr ControlSpec menuLink(const char *name, const char *caption, int top, int height, int tabIndex)
 {
-    return boxedLink(name, caption, 120, top, 2175, height, Blue, White, 9.75, tabIndex);
+    return boxedLink(name, caption, {120, top, 2175, height},
+                     {.back = Blue, .fore = White, .points = 9.75, .tabIndex = tabIndex});
 }
 
+// YOGA TRADITIONS stays on the menu: it shows the definitions in the menu's own area.
 const ControlSpec layout[] = {
     {.name = "rtfYoga", .kind = ControlKind::DocumentArea, .left = 2400, .top = 480, .width = 6975, .height = 5775,
-     .backColor = Blue, .scrollBars = 2, .tabIndex = 10},
-    boxedLink("lblExit", "EXIT", 1320, 5880, 975, 375, Blue, Red, 9.75, 11),
-    boxedLink("lblAbout", "ABOUT", 120, 5880, 1095, 375, Blue, White, 8.25, 8),
+     .backColor = Blue, .scrollBars = ScrollBars::Vertical, .tabIndex = 10},
+    boxedLink("lblExit", "EXIT", {1320, 5880, 975, 375}, {.back = Blue, .fore = Red, .points = 9.75, .tabIndex = 11}),
+    boxedLink("lblAbout", "ABOUT", {120, 5880, 1095, 375},
+              {.back = Blue, .fore = White, .points = 8.25, .tabIndex = 8}),
     menuLink("lblUpgrades", "FREE UPGRADES", 5400, 375, 7),
     menuLink("lblAsanas", "YOGA ASANAS", 3480, 375, 4),
     {.name = "Image1", .kind = ControlKind::Image, .left = 120, .top = 120, .width = 2160, .height = 1065,
@@ -42,20 +45,18 @@ const ControlSpec layout[] = {
     menuLink("lblArticles", "YOGA ARTICLES", 2520, 375, 2),
     {.name = "lblTraditions", .caption = "YOGA TRADITIONS", .left = 120, .top = 1320, .width = 2175, .height = 375,
      .backColor = Blue, .foreColor = White, .font = SansBold(9.75), .borderStyle = 1, .alignment = Align::Centre,
-     .toolTip = "Click for Definitions", .tabIndex = 1},
+     .toolTip = "Click for Definitions", .tabIndex = 1, .loads = "\\YogaDef.rtf"},
     menuLink("lblInstructions", "YOGA INSTRUCTIONS", 1800, 615, 0),
 };
 
-// YOGA TRADITIONS stays on the menu: it shows the definitions in the menu's own area.
-constexpr DocumentLink definitions[] = {
-    {"lblTraditions", "\\YogaDef.rtf"},
-};
 
 } // namespace
 
-const LinkTable frmYoga::Links{"rtfYoga", LoadRule::OverShown, definitions};
-
-frmYoga::frmYoga() : Screen(Spec, layout, Links) {}
+const ScreenSpec frmYoga::Spec{
+    .caption = "  VIREKA: A FREEWARE PROGRAM FROM MORVANE ZUVOVURODA", .clientWidth = 9480, .clientHeight = 6390,
+    .backColor = Black, .maximised = true, .programIcon = true, .escape = EscapeRule::EndsProgram,
+    .setsProgramFolder = true, .closedBy = "lblExit", .controls = layout, .linkArea = "rtfYoga",
+    .linkRule = LoadRule::OverShown};
 
 void frmYoga::Form_Load()
 {
@@ -72,6 +73,5 @@ void frmYoga::lblTesmara_Click() { OpenScreen<frmTesmara>(); }
 void frmYoga::lblHalvena_Click() { OpenScreen<frmHalvena>(); }
 void frmYoga::lblUpgrades_Click() { OpenScreen<frmUpgrade>(); }
 void frmYoga::lblAbout_Click() { OpenScreen<frmAbout>(); }
-void frmYoga::lblExit_Click() { CloseScreen<frmYoga>(); }
 
 } // namespace vireka

@@ -8,9 +8,8 @@ namespace vireka {
 class frmYoga : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmYoga");
-    static const LinkTable Links;
-    frmYoga();
+    static const ScreenSpec Spec;
+    frmYoga() : Screen(Spec) {}
 
 private slots:
     void Form_Load();
@@ -22,7 +21,6 @@ private slots:
     void lblHalvena_Click();
     void lblUpgrades_Click();
     void lblAbout_Click();
-    void lblExit_Click();
 };
 
 } // namespace vireka

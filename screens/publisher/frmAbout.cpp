@@ -64,9 +64,11 @@ const ControlSpec layout[] = {
 
 } // namespace
 
-frmAbout::frmAbout() : Screen(Spec, layout) {}
-
-void frmAbout::cmdOK_Click() { unload(); }
+const ScreenSpec frmAbout::Spec{
+    .caption = "Vireka", .clientWidth = 5730, .clientHeight = 3990, .border = Border::FixedDialog,
+    .buttons = TitleButtons::CloseOnly, .placement = Placement::Manual, .clientLeft = 2340, .clientTop = 1935,
+    .programIcon = true, .escape = EscapeRule::CancelButton, .showInTaskbar = false, .closedBy = "cmdOK",
+    .closeRule = CloseRule::UnloadsOnly, .controls = layout};
 
 void frmAbout::cmdDisclaimer_Click() { OpenScreen<frmDisclaimer>(); }
 

@@ -9,11 +9,10 @@ namespace vireka {
 class frmAbout : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmAbout");
-    frmAbout();
+    static const ScreenSpec Spec;
+    frmAbout() : Screen(Spec) {}
 
 private slots:
-    void cmdOK_Click();
     void cmdDisclaimer_Click();
 };
 

@@ -1,7 +1,6 @@
 #include "frmDisclaimer.h"
 
 #include "DocumentArea.h"
-#include "ScreenSlots.h"
 
 namespace vireka {
 
@@ -17,13 +16,18 @@ const ControlSpec layout[] = {
     // Exactly the client area: any larger and the end of each page, with the scroll bar's down
     // arrow, would lie outside the window where nobody could scroll to it.
     {.name = "rtfDisclaimer", .kind = ControlKind::DocumentArea, .left = 0, .top = 0, .width = 7770,
-     .height = 3765, .backColor = SystemWindowBackground, .scrollBars = 2, .tabIndex = 0},
+     .height = 3765, .backColor = SystemWindowBackground, .scrollBars = ScrollBars::Vertical, .tabIndex = 0},
 };
 
 } // namespace
 
-frmDisclaimer::frmDisclaimer() : Screen(Spec, layout) {}
+const ScreenSpec frmDisclaimer::Spec{
+    .caption = "Disclaimer", .clientWidth = 7770, .clientHeight = 3765, .backColor = colours::White,
+    .border = Border::FixedSingle, .buttons = TitleButtons::None, .placement = Placement::Manual, .clientLeft = 750,
+    .clientTop = 720, .programIcon = true, .escape = EscapeRule::EndsProgram, .closedBy = "mnuClose",
+    .controls = layout, .opens = {"rtfDisclaimer", PageOne}};
 
+// Each page is emptied first and shown from the top, so a page that fails to load leaves none.
 void frmDisclaimer::showPage(const char *file)
 {
     auto &area = control<DocumentArea>("rtfDisclaimer");
@@ -31,9 +35,7 @@ void frmDisclaimer::showPage(const char *file)
     LoadDocument(area, QString::fromLatin1(file));
 }
 
-void frmDisclaimer::Form_Load() { showPage(PageOne); }
 void frmDisclaimer::mnuNextPage_Click() { showPage(PageTwo); }
 void frmDisclaimer::mnuBack_Click() { showPage(PageOne); }
-void frmDisclaimer::mnuClose_Click() { CloseScreen<frmDisclaimer>(); }
 
 } // namespace vireka

@@ -9,14 +9,12 @@ namespace vireka {
 class frmDisclaimer : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmDisclaimer");
-    frmDisclaimer();
+    static const ScreenSpec Spec;
+    frmDisclaimer() : Screen(Spec) {}
 
 private slots:
-    void Form_Load();
     void mnuNextPage_Click();
     void mnuBack_Click();
-    void mnuClose_Click();
 
 private:
     void showPage(const char *file);

@@ -80,7 +80,7 @@ const std::string frmHalvena::ProductText = crlfLines({
     directory::shippingCanada,
     " ",
     "Order by telephone:",
-    directory::publisherFax,
+    directory::publisherPhone,
     "Order by fax, at any time:",
     directory::publisherFax,
     "",
@@ -113,7 +113,8 @@ namespace {
 // A link of the left-hand column: navy box, white caption.
 constexpr ControlSpec promotionLink(const char *name, const char *caption, int top, int tabIndex)
 {
-    return boxedLink(name, caption, 360, top, 1335, 495, Navy, White, 8.25, tabIndex);
+    return boxedLink(name, caption, {360, top, 1335, 495},
+                     {.back = Navy, .fore = White, .points = 8.25, .tabIndex = tabIndex});
 }
 
 const ControlSpec layout[] = {
@@ -123,21 +124,22 @@ const ControlSpec layout[] = {
      .borderStyle = 1, .stretch = true, .picture = "frmHalvena/Image1.jpg"},
     {.name = "Text1", .kind = ControlKind::TextBox, .caption = frmHalvena::ProductText.c_str(), .left = 1920,
      .top = 600, .width = 5295, .height = 3255, .backColor = Navy, .foreColor = Yellow, .font = SansBold(9.75),
-     .alignment = Align::Centre, .scrollBars = 2, .tabIndex = 3},
+     .alignment = Align::Centre, .scrollBars = ScrollBars::Vertical, .tabIndex = 3},
     promotionLink("lblHalvenaScreen", "Halvena ScreenShot", 1680, 1),
     promotionLink("lblHerbalScreen", "Herbal Section ScreenShot", 2280, 2),
     promotionLink("lblOrder", "  Download   or Order", 2880, 5),
-    boxedLink("lblExit", "EXIT", 360, 3480, 1335, 375, Navy, Red, 12, 4),
+    boxedLink("lblExit", "EXIT", {360, 3480, 1335, 375}, {.back = Navy, .fore = Red, .points = 12, .tabIndex = 4}),
 };
 
 } // namespace
 
-frmHalvena::frmHalvena() : Screen(Spec, layout) {}
+const ScreenSpec frmHalvena::Spec{
+    .caption = "Halvena - The Program (available as Shareware and in the Full version.", .clientWidth = 7470,
+    .clientHeight = 4140, .backColor = Black, .programIcon = true, .escape = EscapeRule::EndsProgram,
+    .setsProgramFolder = true, .closedBy = "lblExit", .controls = layout};
 
 void frmHalvena::lblHalvenaScreen_Click() { openIgnoringFailure<frmHalvenaScreen>(); }
 void frmHalvena::lblHerbalScreen_Click() { openIgnoringFailure<frmHerbsScreen>(); }
 void frmHalvena::lblOrder_Click() { ShowMessage(QString::fromLatin1(OrderMessage)); }
-
-void frmHalvena::lblExit_Click() { CloseScreen<frmHalvena>(); }
 
 } // namespace vireka

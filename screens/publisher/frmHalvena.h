@@ -12,18 +12,17 @@ namespace vireka {
 class frmHalvena : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmHalvena");
+    static const ScreenSpec Spec;
     // The product text as it is stored: lines ended by CR LF. Edits on screen never reach it.
     static const std::string ProductText;
     // What the order link says, all on one line.
     static const std::string OrderMessage;
-    frmHalvena();
+    frmHalvena() : Screen(Spec) {}
 
 private slots:
     void lblHalvenaScreen_Click();
     void lblHerbalScreen_Click();
     void lblOrder_Click();
-    void lblExit_Click();
 };
 
 } // namespace vireka

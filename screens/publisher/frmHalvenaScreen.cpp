@@ -12,6 +12,9 @@ const ControlSpec layout[] = {
 
 } // namespace
 
-frmHalvenaScreen::frmHalvenaScreen() : Screen(Spec, layout) {}
+const ScreenSpec frmHalvenaScreen::Spec{
+    .caption = "Halvena ScreenShot", .clientWidth = 9480, .clientHeight = 6795, .backColor = colours::LightYellow,
+    .maximised = true, .programIcon = true, .escape = EscapeRule::EndsProgram, .setsProgramFolder = true,
+    .controls = layout};
 
 } // namespace vireka

@@ -9,8 +9,8 @@ namespace vireka {
 class frmHalvenaScreen : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmHalvenaScreen");
-    frmHalvenaScreen();
+    static const ScreenSpec Spec;
+    frmHalvenaScreen() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -12,6 +12,8 @@ const ControlSpec layout[] = {
 
 } // namespace
 
-frmHerbsScreen::frmHerbsScreen() : Screen(Spec, layout) {}
+const ScreenSpec frmHerbsScreen::Spec{
+    .caption = "Herbal Section ScreenShot", .clientWidth = 9210, .clientHeight = 6240, .backColor = colours::LightYellow,
+    .maximised = true, .programIcon = true, .escape = EscapeRule::EndsProgram, .controls = layout};
 
 } // namespace vireka

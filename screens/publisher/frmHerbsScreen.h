@@ -9,8 +9,8 @@ namespace vireka {
 class frmHerbsScreen : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmHerbsScreen");
-    frmHerbsScreen();
+    static const ScreenSpec Spec;
+    frmHerbsScreen() : Screen(Spec) {}
 };
 
 } // namespace vireka

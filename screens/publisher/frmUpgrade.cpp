@@ -29,6 +29,8 @@ const ControlSpec layout[] = {
 
 } // namespace
 
-frmUpgrade::frmUpgrade() : Screen(Spec, layout) {}
+const ScreenSpec frmUpgrade::Spec{
+    .caption = "Free Upgrade", .clientWidth = 4695, .clientHeight = 2430, .backColor = Black, .programIcon = true,
+    .escape = EscapeRule::EndsProgram, .controls = layout};
 
 } // namespace vireka

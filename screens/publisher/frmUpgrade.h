@@ -11,10 +11,10 @@ namespace vireka {
 class frmUpgrade : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmUpgrade");
+    static const ScreenSpec Spec;
     // The notice as it is stored: seven lines, each ended by CR LF, centred by hand with spaces.
     static const std::string Notice;
-    frmUpgrade();
+    frmUpgrade() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -1,7 +1,5 @@
 #include "frmArticles.h"
 
-#include "ScreenSlots.h"
-
 namespace vireka {
 
 namespace {
@@ -9,11 +7,15 @@ namespace {
 using namespace colours;
 
 // An article link of the column: blue box, white caption.
-constexpr ControlSpec article(const char *name, const char *caption, int top, int height, int tabIndex)
+constexpr ControlSpec article(const char *name, const char *caption, int top, int height, int tabIndex,
+                              const char *file)
 {
-    return boxedLink(name, caption, 120, top, 1815, height, Blue, White, 8.25, tabIndex);
+    return boxedLink(name, caption, {120, top, 1815, height},
+                     {.back = Blue, .fore = White, .points = 8.25, .tabIndex = tabIndex, .loads = file});
 }
 
+// The file names are fixed abbreviations, not derived from the captions. "Jnana.rtf" and "Mantra.rtf"
+// are articles; the tradition listings of the same names are "JnanaStyle.rtf" and "MantraStyle.rtf".
 const ControlSpec layout[] = {
     {.name = "Image1", .kind = ControlKind::Image, .left = 120, .top = 120, .width = 1815, .height = 1035,
      .stretch = true, .picture = "frmArticles/Image1.jpg"},
@@ -21,41 +23,26 @@ const ControlSpec layout[] = {
      .height = 495, .foreColor = Yellow, .font = SansBold(13.5), .transparent = true, .alignment = Align::Centre,
      .tabIndex = 9},
     {.name = "rtfArticles", .kind = ControlKind::DocumentArea, .left = 2040, .top = 840, .width = 7335,
-     .height = 4575, .backColor = Blue, .scrollBars = 2, .tabIndex = 8},
-    article("lblYogaScie", "Yoga and Science", 1200, 255, 0),
-    article("lblMantra", "Mantra", 1560, 255, 1),
-    article("lblJnana", "Jnana Yoga", 1920, 255, 3),
-    article("lblSelfReal", "Self-realization", 2280, 255, 4),
-    article("lblSelfKnow", "Self-knowledge", 2640, 255, 5),
-    article("lblReincarnate", "Reincarnation", 3000, 255, 6),
-    article("lblSoul", "Soul", 3360, 255, 10),
-    article("lblTriggers", "Triggers", 3720, 255, 11),
-    article("lblBalance", "Balance", 4080, 255, 2),
-    article("lblGurusCults", "Gurus, Disciples and Cults", 4440, 495, 12),
-    boxedLink("lblExit", "EXIT", 120, 5040, 1815, 375, Blue, Red, 12, 7),
-};
-
-// The names are fixed abbreviations, not derived from the captions. "Jnana.rtf" and "Mantra.rtf" are
-// articles; the tradition listings of the same names are "JnanaStyle.rtf" and "MantraStyle.rtf".
-constexpr DocumentLink articles[] = {
-    {"lblYogaScie", "\\YogaScie.rtf"},
-    {"lblMantra", "\\Mantra.rtf"},
-    {"lblJnana", "\\Jnana.rtf"},
-    {"lblSelfReal", "\\SelfReal.rtf"},
-    {"lblSelfKnow", "\\SelfKnow.rtf"},
-    {"lblReincarnate", "\\Reincarnate.rtf"},
-    {"lblSoul", "\\Soul.rtf"},
-    {"lblTriggers", "\\Triggers.rtf"},
-    {"lblBalance", "\\Balance.rtf"},
-    {"lblGurusCults", "\\GurusCults.rtf"},
+     .height = 4575, .backColor = Blue, .scrollBars = ScrollBars::Vertical, .tabIndex = 8},
+    article("lblYogaScie", "Yoga and Science", 1200, 255, 0, "\\YogaScie.rtf"),
+    article("lblMantra", "Mantra", 1560, 255, 1, "\\Mantra.rtf"),
+    article("lblJnana", "Jnana Yoga", 1920, 255, 3, "\\Jnana.rtf"),
+    article("lblSelfReal", "Self-realization", 2280, 255, 4, "\\SelfReal.rtf"),
+    article("lblSelfKnow", "Self-knowledge", 2640, 255, 5, "\\SelfKnow.rtf"),
+    article("lblReincarnate", "Reincarnation", 3000, 255, 6, "\\Reincarnate.rtf"),
+    article("lblSoul", "Soul", 3360, 255, 10, "\\Soul.rtf"),
+    article("lblTriggers", "Triggers", 3720, 255, 11, "\\Triggers.rtf"),
+    article("lblBalance", "Balance", 4080, 255, 2, "\\Balance.rtf"),
+    article("lblGurusCults", "Gurus, Disciples and Cults", 4440, 495, 12, "\\GurusCults.rtf"),
+    boxedLink("lblExit", "EXIT", {120, 5040, 1815, 375}, {.back = Blue, .fore = Red, .points = 12, .tabIndex = 7}),
 };
 
 } // namespace
 
-const LinkTable frmArticles::Links{"rtfArticles", LoadRule::OverShown, articles};
-
-frmArticles::frmArticles() : Screen(Spec, layout, Links) {}
-
-void frmArticles::lblExit_Click() { CloseScreen<frmArticles>(); }
+// Each article loads over the one shown before.
+const ScreenSpec frmArticles::Spec{
+    .caption = "Yoga Articles: Theory and Practice", .clientWidth = 9480, .clientHeight = 5550, .backColor = Black,
+    .maximised = true, .programIcon = true, .escape = EscapeRule::EndsProgram, .setsProgramFolder = true,
+    .closedBy = "lblExit", .controls = layout, .linkArea = "rtfArticles", .linkRule = LoadRule::OverShown};
 
 } // namespace vireka

@@ -8,12 +8,8 @@ namespace vireka {
 class frmArticles : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmArticles");
-    static const LinkTable Links;
-    frmArticles();
-
-private slots:
-    void lblExit_Click();
+    static const ScreenSpec Spec;
+    frmArticles() : Screen(Spec) {}
 };
 
 } // namespace vireka

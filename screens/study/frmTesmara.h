@@ -9,12 +9,8 @@ namespace vireka {
 class frmTesmara : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmTesmara");
-    static const LinkTable Links;
-    frmTesmara();
-
-private slots:
-    void cmdClose_Click();
+    static const ScreenSpec Spec;
+    frmTesmara() : Screen(Spec) {}
 };
 
 } // namespace vireka

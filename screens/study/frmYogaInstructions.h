@@ -8,12 +8,8 @@ namespace vireka {
 class frmYogaInstructions : public Screen {
     Q_OBJECT
 public:
-    static constexpr const ScreenSpec &Spec = screenSpec("frmYogaInstructions");
-    static const LinkTable Links;
-    frmYogaInstructions();
-
-private slots:
-    void lblExit_Click();
+    static const ScreenSpec Spec;
+    frmYogaInstructions() : Screen(Spec) {}
 };
 
 } // namespace vireka

@@ -58,8 +58,8 @@ void walk(const ScreenClass &type)
     settle();
     const QStringList names = clickable(first);
     for (const QString &name : names) {
-        test::click(loaded(type), name.toLatin1().constData());
-        ++used;
+        if (test::click(loaded(type), name.toLatin1().constData()))
+            ++used;
         settle();
     }
     QStringList lists;

@@ -73,7 +73,7 @@ private slots:
         movePointer(first, OverBackground);
         QTRY_COMPARE_WITH_TIMEOUT(first.mousePointer(), PointerDefault, WindowManagerPatience);
         const QPoint link = first.client()->mapToGlobal(OverCountryLink);
-        click(first, "lblExit");
+        QVERIFY(click(first, "lblExit"));
         ShellFixture::flushDeletes();
         QCursor::setPos(link);
         QTest::qWait(100);
@@ -115,7 +115,7 @@ private slots:
                                                                : static_cast<Screen &>(openActive<frmTradition>());
         auto &document = opened.control<DocumentArea>(area.toLatin1().constData());
         QCOMPARE(QApplication::focusWidget(), &document);
-        click(opened, link.toLatin1().constData());
+        QVERIFY(click(opened, link.toLatin1().constData()));
         QCOMPARE(QApplication::focusWidget(), &document);
         QTest::keyClick(&document, Qt::Key_Escape);
         QCOMPARE(fixture.endings, 1);
@@ -138,17 +138,17 @@ private slots:
     {
         openActive<frmYoga>();
         frmDirectory &hub = openActive<frmDirectory>();
-        click(hub, "Tradition");
+        QVERIFY(click(hub, "Tradition"));
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), slot<frmTradition>()->window(), WindowManagerPatience);
-        click(*slot<frmTradition>(), "lblCountry");
+        QVERIFY(click(*slot<frmTradition>(), "lblCountry"));
         QVERIFY(!slot<frmTradition>());
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), slot<frmCountry>()->window(), WindowManagerPatience);
 
-        click(hub, "lblSubmit");
+        QVERIFY(click(hub, "lblSubmit"));
         frmSubmit *notice = slot<frmSubmit>();
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), notice->window(), WindowManagerPatience);
         openActive<frmCountry>();
-        click(*slot<frmCountry>(), "lblSubmit");
+        QVERIFY(click(*slot<frmCountry>(), "lblSubmit"));
         QCOMPARE(slot<frmSubmit>(), notice);
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), notice->window(), WindowManagerPatience);
     }

@@ -34,28 +34,28 @@ const ControlSpec tabLayout[] = {
     {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 1650, .top = 1500, .width = 1500,
      .height = 900, .tabIndex = 4},
 };
-const ScreenSpec tabSpec{.name = "testTabs", .caption = "Tabs", .clientWidth = 4500, .clientHeight = 3000};
+const ScreenSpec tabSpec{.caption = "Tabs", .clientWidth = 4500, .clientHeight = 3000, .controls = tabLayout};
 
 const ControlSpec menuLayout[] = {
     {.name = "mnuNext", .kind = ControlKind::Menu, .caption = "NextPage"},
     {.name = "lblLabel", .caption = "label", .left = 0, .top = 0, .width = 1500, .height = 300},
 };
-const ScreenSpec manualSpec{.name = "testManual", .caption = "Manual", .clientWidth = 5730,
+const ScreenSpec manualSpec{.caption = "Manual", .clientWidth = 5730,
                             .clientHeight = 3990, .border = Border::FixedDialog,
                             .buttons = TitleButtons::CloseOnly, .placement = Placement::Manual,
-                            .clientLeft = 2340, .clientTop = 1935, .showInTaskbar = false};
-const ScreenSpec manualMenuSpec{.name = "testManualMenu", .caption = "Manual with a menu", .clientWidth = 7770,
+                            .clientLeft = 2340, .clientTop = 1935, .showInTaskbar = false, .controls = tabLayout};
+const ScreenSpec manualMenuSpec{.caption = "Manual with a menu", .clientWidth = 7770,
                                 .clientHeight = 3765, .border = Border::FixedSingle,
                                 .buttons = TitleButtons::None, .placement = Placement::Manual,
-                                .clientLeft = 750, .clientTop = 720};
-const ScreenSpec centredSpec{.name = "testCentred", .caption = "Centred", .clientWidth = 6000, .clientHeight = 4500};
+                                .clientLeft = 750, .clientTop = 720, .controls = menuLayout};
+const ScreenSpec centredSpec{.caption = "Centred", .clientWidth = 6000, .clientHeight = 4500, .controls = tabLayout};
 
 } // namespace
 
 class TestTabs : public Screen {
     Q_OBJECT
 public:
-    TestTabs() : Screen(tabSpec, tabLayout) {}
+    TestTabs() : Screen(tabSpec) {}
     int presses = 0;
 private slots:
     void cmdGo_Click() { ++presses; }
@@ -64,19 +64,19 @@ private slots:
 class TestManual : public Screen {
     Q_OBJECT
 public:
-    TestManual() : Screen(manualSpec, tabLayout) {}
+    TestManual() : Screen(manualSpec) {}
 };
 
 class TestManualMenu : public Screen {
     Q_OBJECT
 public:
-    TestManualMenu() : Screen(manualMenuSpec, menuLayout) {}
+    TestManualMenu() : Screen(manualMenuSpec) {}
 };
 
 class TestCentred : public Screen {
     Q_OBJECT
 public:
-    TestCentred() : Screen(centredSpec, tabLayout) {}
+    TestCentred() : Screen(centredSpec) {}
 };
 
 namespace {
@@ -101,7 +101,7 @@ private slots:
         frmYoga &menu = openActive<frmYoga>();
         auto *area = &menu.control<DocumentArea>("rtfYoga");
         QCOMPARE(focused(), area);
-        click(menu, "lblTraditions");
+        QVERIFY(click(menu, "lblTraditions"));
         QTest::mouseClick(&menu.control<ImageControl>("Image1"), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseClick(menu.client(), Qt::LeftButton, {}, QPoint(700, 420));
         QCOMPARE(focused(), area);
@@ -183,7 +183,7 @@ private slots:
         frmAbout &about = openActive<frmAbout>();
         QTRY_COMPARE_WITH_TIMEOUT(about.client()->mapToGlobal(QPoint(0, 0)), QPoint(156, 129), WindowManagerPatience);
         QCOMPARE(focused(), &about.control<QPushButton>("cmdOK"));
-        click(about, "cmdDisclaimer");
+        QVERIFY(click(about, "cmdDisclaimer"));
         frmDisclaimer &pager = *slot<frmDisclaimer>();
         QVERIFY(QTest::qWaitForWindowActive(pager.window()));
         QTRY_COMPARE_WITH_TIMEOUT(pager.client()->mapToGlobal(QPoint(0, 0)), QPoint(50, 48), WindowManagerPatience);

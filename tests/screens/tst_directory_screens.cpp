@@ -41,10 +41,10 @@ private slots:
     void menuOpensTheHub()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblDirectory");
+        QVERIFY(click(menu, "lblDirectory"));
         frmDirectory *hub = slot<frmDirectory>();
         QVERIFY(hub && hub->window()->isVisible());
-        click(menu, "lblDirectory");
+        QVERIFY(click(menu, "lblDirectory"));
         QCOMPARE(slot<frmDirectory>(), hub);
         QCOMPARE(shell::loadedScreenCount(), 2);
     }
@@ -195,10 +195,10 @@ private slots:
     {
         fixture.writeFile("India.rtf", rtf("India"));
         frmDirectory &hub = OpenScreen<frmDirectory>();
-        click(hub, "lblCountry");
-        click(hub, "Tradition");
-        click(*slot<frmCountry>(), "lblIndia");
-        click(hub, "lblExit");
+        QVERIFY(click(hub, "lblCountry"));
+        QVERIFY(click(hub, "Tradition"));
+        QVERIFY(click(*slot<frmCountry>(), "lblIndia"));
+        QVERIFY(click(hub, "lblExit"));
         QVERIFY(!slot<frmDirectory>());
         QVERIFY(slot<frmCountry>()->window()->isVisible());
         QVERIFY(slot<frmTradition>()->window()->isVisible());
@@ -213,9 +213,9 @@ private slots:
         fixture.writeFile("Nepal.rtf", rtf("Nepal"));
         OpenScreen<frmYoga>();
         frmDirectory &hub = OpenScreen<frmDirectory>();
-        click(hub, "Tradition");
-        click(*slot<frmTradition>(), "lblLaya");
-        click(*slot<frmTradition>(), "lblCountry");
+        QVERIFY(click(hub, "Tradition"));
+        QVERIFY(click(*slot<frmTradition>(), "lblLaya"));
+        QVERIFY(click(*slot<frmTradition>(), "lblCountry"));
         QVERIFY(!slot<frmTradition>());
         QVERIFY(slot<frmCountry>() && slot<frmCountry>()->isLoaded());
         QVERIFY(shown(*slot<frmCountry>(), "rtfDirectory").isEmpty());
@@ -223,12 +223,12 @@ private slots:
         QCOMPARE(shell::loadedScreenCount(), 3);
 
         // Reaching the open country screen again keeps its listing; the tradition screen starts anew.
-        click(*slot<frmCountry>(), "lblNepal");
+        QVERIFY(click(*slot<frmCountry>(), "lblNepal"));
         frmCountry *country = slot<frmCountry>();
         ShellFixture::flushDeletes();
-        click(hub, "Tradition");
+        QVERIFY(click(hub, "Tradition"));
         QVERIFY(shown(*slot<frmTradition>(), "rtfTradition").isEmpty());
-        click(*slot<frmTradition>(), "lblCountry");
+        QVERIFY(click(*slot<frmTradition>(), "lblCountry"));
         QCOMPARE(slot<frmCountry>(), country);
         QCOMPARE(shown(*country, "rtfDirectory"), QStringLiteral("Nepal"));
         QCOMPARE(fixture.endings, 0);
@@ -240,7 +240,7 @@ private slots:
     {
         OpenScreen<frmYoga>();
         frmDirectory &hub = OpenScreen<frmDirectory>();
-        click(hub, "lblPhoto");
+        QVERIFY(click(hub, "lblPhoto"));
         QCOMPARE(fixture.endings, 0);
         QVERIFY(fixture.messages.isEmpty());
         const ScreenClass *browser = screenClass("frmPhotoListings");
@@ -269,12 +269,12 @@ private slots:
         QFETCH(QString, second);
         Screen &a = open(first);
         Screen &b = open(second);
-        click(a, "lblSubmit");
+        QVERIFY(click(a, "lblSubmit"));
         frmSubmit *opened = slot<frmSubmit>();
         QVERIFY(opened && opened->isLoaded());
         QTest::keyClicks(&notice(*opened), "Kind regards");
         const QString typed = notice(*opened).toPlainText();
-        click(b, "lblSubmit");
+        QVERIFY(click(b, "lblSubmit"));
         QCOMPARE(slot<frmSubmit>(), opened);
         QCOMPARE(notice(*opened).toPlainText(), typed);
         QVERIFY(typed.contains(QStringLiteral("Kind regards")));

@@ -82,12 +82,12 @@ private slots:
     {
         fixture.writeFile("YogaDef.rtf", longRtf("Definitions"));
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblTraditions");
+        QVERIFY(click(menu, "lblTraditions"));
         QVERIFY(area(menu).toPlainText().startsWith(QStringLiteral("Definitions")));
         QScrollBar *bar = area(menu).verticalScrollBar();
         bar->setValue(bar->maximum());
         QVERIFY(bar->value() > 0);
-        click(menu, "lblTraditions");
+        QVERIFY(click(menu, "lblTraditions"));
         QCOMPARE(bar->value(), 0);
         QCOMPARE(area(menu).textCursor().position(), 0);
     }
@@ -96,9 +96,9 @@ private slots:
     {
         fixture.writeFile("YogaDef.rtf", rtf("Definitions"));
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblTraditions");
+        QVERIFY(click(menu, "lblTraditions"));
         QPointer<QTextDocument> first = area(menu).document();
-        click(menu, "lblTraditions");
+        QVERIFY(click(menu, "lblTraditions"));
         QVERIFY(area(menu).document() != first);
         QVERIFY2(first.isNull(), "the area keeps one document at a time");
         ClearDocument(area(menu));
@@ -109,33 +109,33 @@ private slots:
     {
         fixture.writeFile("Introduction.rtf", rtf("Intro"));
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblInstructions");
+        QVERIFY(click(menu, "lblInstructions"));
         frmYogaInstructions *opened = slot<frmYogaInstructions>();
         QVERIFY(opened && opened->isLoaded());
-        click(*opened, "lblIntroduction");
-        click(menu, "lblInstructions");
+        QVERIFY(click(*opened, "lblIntroduction"));
+        QVERIFY(click(menu, "lblInstructions"));
         QCOMPARE(slot<frmYogaInstructions>(), opened);
         QCOMPARE(shown(*opened, "rtfInstructions"), QStringLiteral("Intro"));
-        click(menu, "lblAsanas");
+        QVERIFY(click(menu, "lblAsanas"));
         QVERIFY(slot<frmPhotoAsanas>() && slot<frmPhotoAsanas>()->isLoaded());
     }
 
     void exitClosesOnlyTheMenu()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblInstructions");
-        click(menu, "lblExit");
+        QVERIFY(click(menu, "lblInstructions"));
+        QVERIFY(click(menu, "lblExit"));
         QVERIFY(!slot<frmYoga>());
         QVERIFY(slot<frmYogaInstructions>()->window()->isVisible());
         QCOMPARE(fixture.endings, 0);
-        click(*slot<frmYogaInstructions>(), "lblExit");
+        QVERIFY(click(*slot<frmYogaInstructions>(), "lblExit"));
         QCOMPARE(fixture.endings, 1);
     }
 
     void escapeEndsEveryScreen()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblInstructions");
+        QVERIFY(click(menu, "lblInstructions"));
         area(menu).setFocus();
         QTest::keyClick(&area(menu), Qt::Key_Escape);
         QVERIFY(!slot<frmYoga>());
@@ -161,7 +161,7 @@ private slots:
         QFETCH(QByteArray, link);
         QFETCH(QString, screen);
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, link.constData());
+        QVERIFY(click(menu, link.constData()));
         const ScreenClass *opened = screenClass(screen.toStdString());
         QVERIFY(opened && opened->instance() && opened->instance()->isLoaded());
         QCOMPARE(shell::loadedScreenCount(), 2);

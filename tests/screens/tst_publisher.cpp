@@ -89,7 +89,7 @@ private slots:
     void aboutBoxOkUnloadsButKeepsTheSlot()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblAbout");
+        QVERIFY(click(menu, "lblAbout"));
         frmAbout *about = slot<frmAbout>();
         QVERIFY(about && about->isLoaded());
         QApplication::setActiveWindow(about->window());
@@ -98,11 +98,11 @@ private slots:
         QCOMPARE(slot<frmAbout>(), about);
         QVERIFY(!about->isLoaded());
         ShellFixture::flushDeletes();
-        click(menu, "lblAbout");
+        QVERIFY(click(menu, "lblAbout"));
         QCOMPARE(slot<frmAbout>(), about);
         QVERIFY(about->isLoaded());
         QCOMPARE(caption(*about, "lblAppName"), QStringLiteral("VIREKA"));
-        click(menu, "lblAbout"); // twice: still the one box
+        QVERIFY(click(menu, "lblAbout")); // twice: still the one box
         QCOMPARE(shell::loadedScreenCount(), 2);
     }
 
@@ -110,9 +110,9 @@ private slots:
     void aboutBoxEscapeLeavesTheMenuAndThePager()
     {
         frmYoga &menu = OpenScreen<frmYoga>();
-        click(menu, "lblAbout");
+        QVERIFY(click(menu, "lblAbout"));
         frmAbout &about = *slot<frmAbout>();
-        click(about, "cmdDisclaimer");
+        QVERIFY(click(about, "cmdDisclaimer"));
         QVERIFY(slot<frmDisclaimer>() && slot<frmDisclaimer>()->isLoaded());
         QVERIFY(about.isLoaded());
         about.control<QWidget>("cmdDisclaimer").setFocus();
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(fixture.endings, 0);
         QVERIFY(menu.isLoaded());
         QVERIFY(slot<frmDisclaimer>()->window()->isVisible());
-        click(*slot<frmDisclaimer>(), "mnuClose");
+        QVERIFY(click(*slot<frmDisclaimer>(), "mnuClose"));
         QVERIFY(!slot<frmDisclaimer>());
         QVERIFY(menu.isLoaded());
     }
@@ -158,13 +158,13 @@ private slots:
         const QString pageTwo = pageTwoShips ? QStringLiteral("Page two") : QString();
         for (int time = 0; time < 2; ++time) {
             bar->setValue(bar->maximum());
-            click(pager, "mnuNextPage");
+            QVERIFY(click(pager, "mnuNextPage"));
             QCOMPARE(area.toPlainText().left(pageTwo.size()), pageTwo);
             QCOMPARE(area.toPlainText().isEmpty(), !pageTwoShips);
             QCOMPARE(bar->value(), 0);
         }
         bar->setValue(bar->maximum());
-        click(pager, "mnuBack");
+        QVERIFY(click(pager, "mnuBack"));
         QVERIFY(area.toPlainText().startsWith(QLatin1String("Page one")));
         QCOMPARE(bar->value(), 0);
         QVERIFY(fixture.messages.isEmpty());
@@ -175,8 +175,8 @@ private slots:
         fixture.writeFile("CopyLiab.rtf", rtf("Page two"));
         frmDisclaimer &pager = openPager();
         QVERIFY(pagerArea(pager).toPlainText().isEmpty());
-        click(pager, "mnuNextPage");
-        click(pager, "mnuBack");
+        QVERIFY(click(pager, "mnuNextPage"));
+        QVERIFY(click(pager, "mnuBack"));
         QVERIFY(pagerArea(pager).toPlainText().isEmpty());
     }
 
@@ -237,7 +237,7 @@ private slots:
         if (upgrade)
             QVERIFY(first.window()->close());
         else
-            click(first, "lblExit");
+            QVERIFY(click(first, "lblExit"));
         ShellFixture::flushDeletes();
         Screen &again = upgrade ? static_cast<Screen &>(OpenScreen<frmUpgrade>()) : OpenScreen<frmHalvena>();
         QCOMPARE(text(again, "Text1"), asShown(upgrade ? frmUpgrade::Notice : frmHalvena::ProductText));
@@ -283,7 +283,7 @@ private slots:
     {
         frmHalvena &promotion = OpenScreen<frmHalvena>();
         const QString before = text(promotion, "Text1");
-        click(promotion, "lblOrder");
+        QVERIFY(click(promotion, "lblOrder"));
         QCOMPARE(fixture.messages,
                  QStringList{QStringLiteral("For more information on how to order or download the free Trial "
                                             "version, please, go to our Web-site at: ") +
@@ -310,7 +310,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QSize, box);
         frmHalvena &promotion = OpenScreen<frmHalvena>();
-        click(promotion, link.constData());
+        QVERIFY(click(promotion, link.constData()));
         Screen *shot = screen == QLatin1String("frmHalvenaScreen") ? static_cast<Screen *>(slot<frmHalvenaScreen>())
                                                                    : slot<frmHerbsScreen>();
         QVERIFY(shot && shot->isLoaded());
@@ -323,9 +323,9 @@ private slots:
         QCOMPARE(probe.at(box.width() + 5, 5), QColor(255, 255, 192));
         QCOMPARE(probe.at(2 + 10, 2 + 10), picture.picture().pixelColor(10, 10));
 
-        click(promotion, link.constData());
+        QVERIFY(click(promotion, link.constData()));
         QCOMPARE(shell::loadedScreenCount(), 2);
-        click(promotion, "lblExit");
+        QVERIFY(click(promotion, "lblExit"));
         QVERIFY(!slot<frmHalvena>());
         QVERIFY(shot->isLoaded() && shot->window()->isVisible());
         QCOMPARE(fixture.endings, 0);

@@ -48,22 +48,22 @@ const ControlSpec overlapLayout[] = {
     {.name = "cmdGo", .kind = ControlKind::CommandButton, .caption = "Go", .left = 6000, .top = 4500,
      .width = 1200, .height = 400, .tabIndex = 3},
     {.name = "Text1", .kind = ControlKind::TextBox, .caption = "first\r\nsecond", .left = 7500, .top = 0,
-     .width = 1500, .height = 900, .alignment = Align::Centre, .scrollBars = 2, .tabIndex = 2},
+     .width = 1500, .height = 900, .alignment = Align::Centre, .scrollBars = ScrollBars::Vertical, .tabIndex = 2},
     {.name = "lstFruit", .kind = ControlKind::ListBox, .left = 1500, .top = 1500, .width = 1500, .height = 1500,
      .backColor = Navy, .foreColor = Yellow, .items = fruits, .tabIndex = 1},
     {.name = "Picture1", .kind = ControlKind::PictureBox, .left = 7500, .top = 1500, .width = 300, .height = 300,
      .autoSize = true, .tabIndex = 4},
 };
 
-const ScreenSpec layoutSpec{.name = "testLayout", .caption = "Layout", .clientWidth = 9480, .clientHeight = 6000,
-                            .backColor = Black, .maximised = true};
+const ScreenSpec layoutSpec{.caption = "Layout", .clientWidth = 9480, .clientHeight = 6000,
+                            .backColor = Black, .maximised = true, .controls = overlapLayout};
 
 } // namespace
 
 class TestLayout : public Screen {
     Q_OBJECT
 public:
-    TestLayout() : Screen(layoutSpec, overlapLayout) {}
+    TestLayout() : Screen(layoutSpec) {}
 };
 
 namespace {
@@ -91,30 +91,30 @@ const ControlSpec commandLayout[] = {
      .width = 1200, .height = 400, .tabIndex = 2},
 };
 
-const ScreenSpec commandSpec{.name = "testCommands", .caption = "Commands", .clientWidth = 4500,
-                             .clientHeight = 3000, .mousePointer = PointerCustom};
+const ScreenSpec commandSpec{.caption = "Commands", .clientWidth = 4500,
+                             .clientHeight = 3000, .mousePointer = PointerCustom, .controls = commandLayout};
 
 const ControlSpec storedLayout[] = {
     {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 0, .width = 3000, .height = 1500,
-     .scrollBars = 2, .stored = "testStored/rtfText.rtf", .tabIndex = 0},
+     .scrollBars = ScrollBars::Vertical, .stored = "testStored/rtfText.rtf", .tabIndex = 0},
     {.name = "rtfNone", .kind = ControlKind::DocumentArea, .left = 0, .top = 1500, .width = 3000, .height = 1500,
      .stored = "testStored/missing.rtf", .tabIndex = 1},
 };
-const ScreenSpec storedSpec{.name = "testStored", .caption = "Stored", .clientWidth = 4500, .clientHeight = 3000,
-                            .setsProgramFolder = true};
+const ScreenSpec storedSpec{.caption = "Stored", .clientWidth = 4500, .clientHeight = 3000,
+                            .setsProgramFolder = true, .controls = storedLayout};
 
 } // namespace
 
 class TestStored : public Screen {
     Q_OBJECT
 public:
-    TestStored() : Screen(storedSpec, storedLayout) {}
+    TestStored() : Screen(storedSpec) {}
 };
 
 class TestCommands : public Screen {
     Q_OBJECT
 public:
-    TestCommands() : Screen(commandSpec, commandLayout) {}
+    TestCommands() : Screen(commandSpec) {}
     QStringList ran;
 
 private slots:
@@ -256,7 +256,6 @@ private slots:
         auto *list = (&screen.control<QListWidget>("lstFruit"));
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Banana")); // stored order, not sorted
-        QCOMPARE(list->item(2)->data(Qt::UserRole).toInt(), 0);
         QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 0, 128));
 
         auto *box = (&screen.control<PictureBoxControl>("Picture1"));

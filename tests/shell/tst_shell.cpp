@@ -3,7 +3,7 @@
 // screen catches.
 
 #include "Application.h"
-#include "ScreenTable.h"
+#include "ScreenSpec.h"
 #include "ScreenTest.h"
 #include "Units.h"
 #include "menu/frmYoga.h"
@@ -24,13 +24,13 @@ const ControlSpec plainLayout[] = {
     {.name = "lblClose", .caption = "Close", .left = 0, .top = 0, .width = 900, .height = 300},
     {.name = "Image1", .kind = ControlKind::Image, .left = 0, .top = 300, .width = 900, .height = 300},
     {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 600, .width = 3000, .height = 1500,
-     .scrollBars = 2, .tabIndex = 0},
+     .scrollBars = ScrollBars::Vertical, .tabIndex = 0},
 };
 
-const ScreenSpec escapingSpec{.name = "testEscaping", .caption = "Escaping", .clientWidth = 4500,
+const ScreenSpec escapingSpec{.caption = "Escaping", .clientWidth = 4500,
                               .clientHeight = 3000, .escape = EscapeRule::EndsProgram,
-                              .setsProgramFolder = true};
-const ScreenSpec quietSpec{.name = "testQuiet", .caption = "Quiet", .clientWidth = 4500, .clientHeight = 3000};
+                              .setsProgramFolder = true, .controls = plainLayout};
+const ScreenSpec quietSpec{.caption = "Quiet", .clientWidth = 4500, .clientHeight = 3000, .controls = plainLayout};
 
 } // namespace
 
@@ -38,7 +38,7 @@ const ScreenSpec quietSpec{.name = "testQuiet", .caption = "Quiet", .clientWidth
 class TestEscaping : public Screen {
     Q_OBJECT
 public:
-    TestEscaping() : Screen(escapingSpec, plainLayout) {}
+    TestEscaping() : Screen(escapingSpec) {}
     int loads = 0;
 
 private slots:
@@ -53,7 +53,7 @@ private slots:
 class TestQuiet : public Screen {
     Q_OBJECT
 public:
-    TestQuiet() : Screen(quietSpec, plainLayout) {}
+    TestQuiet() : Screen(quietSpec) {}
 };
 
 namespace {
@@ -61,14 +61,14 @@ const ControlSpec cancelLayout[] = {
     {.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK", .left = 0, .top = 0, .width = 1200,
      .height = 400, .isDefault = true, .isCancel = true, .tabIndex = 0},
 };
-const ScreenSpec cancelSpec{.name = "testCancel", .caption = "Cancel", .clientWidth = 3000, .clientHeight = 2000,
-                            .escape = EscapeRule::CancelButton};
+const ScreenSpec cancelSpec{.caption = "Cancel", .clientWidth = 3000, .clientHeight = 2000,
+                            .escape = EscapeRule::CancelButton, .controls = cancelLayout};
 } // namespace
 
 class TestCancel : public Screen {
     Q_OBJECT
 public:
-    TestCancel() : Screen(cancelSpec, cancelLayout) {}
+    TestCancel() : Screen(cancelSpec) {}
 
 private slots:
     void cmdOK_Click() { CloseScreen<TestCancel>(); }
@@ -78,7 +78,7 @@ private slots:
 class TestBroken : public Screen {
     Q_OBJECT
 public:
-    TestBroken() : Screen(quietSpec, plainLayout) {}
+    TestBroken() : Screen(quietSpec) {}
 
 private slots:
     void Form_Load() { throw std::runtime_error("cannot load"); }
@@ -88,7 +88,7 @@ private slots:
 class TestNoSuchControl : public Screen {
     Q_OBJECT
 public:
-    TestNoSuchControl() : Screen(quietSpec, plainLayout) {}
+    TestNoSuchControl() : Screen(quietSpec) {}
 private slots:
     void lblNowhere_Click() {}
 };
@@ -96,7 +96,7 @@ private slots:
 class TestWrongEvent : public Screen {
     Q_OBJECT
 public:
-    TestWrongEvent() : Screen(quietSpec, plainLayout) {}
+    TestWrongEvent() : Screen(quietSpec) {}
 private slots:
     void Image1_Click() {}
 };
@@ -104,7 +104,7 @@ private slots:
 class TestMisspeltEvent : public Screen {
     Q_OBJECT
 public:
-    TestMisspeltEvent() : Screen(quietSpec, plainLayout) {}
+    TestMisspeltEvent() : Screen(quietSpec) {}
 private slots:
     void lblClose_Clik() {}
 };
@@ -112,20 +112,25 @@ private slots:
 class TestSilentKind : public Screen {
     Q_OBJECT
 public:
-    TestSilentKind() : Screen(quietSpec, plainLayout) {}
+    TestSilentKind() : Screen(quietSpec) {}
 private slots:
     void rtfText_Click() {}
 };
 
 namespace {
-constexpr DocumentLink closeAsLink[] = {{"lblClose", "\\Doc.rtf"}};
+const ControlSpec closeAsLink[] = {
+    {.name = "lblClose", .caption = "Close", .left = 0, .top = 0, .width = 900, .height = 300, .loads = "\\Doc.rtf"},
+    {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 600, .width = 3000, .height = 1500},
+};
+const ScreenSpec doubleBoundSpec{.caption = "Double", .clientWidth = 4500, .clientHeight = 3000,
+                                 .controls = closeAsLink, .linkArea = "rtfText"};
 } // namespace
 
 // A label that is both a document link and has a Click handler of its own.
 class TestDoubleBound : public Screen {
     Q_OBJECT
 public:
-    TestDoubleBound() : Screen(quietSpec, plainLayout, {"rtfText", LoadRule::OverShown, closeAsLink}) {}
+    TestDoubleBound() : Screen(doubleBoundSpec) {}
 private slots:
     void lblClose_Click() {}
 };
@@ -134,9 +139,9 @@ private slots:
 class TestDefault : public Screen {
     Q_OBJECT
 public:
-    TestDefault() : Screen(quietSpec, defaultLayout()) {}
+    TestDefault() : Screen(spec()) {}
     int presses = 0;
-    static LayoutTable defaultLayout()
+    static const ScreenSpec &spec()
     {
         static const ControlSpec layout[] = {
             {.name = "rtfText", .kind = ControlKind::DocumentArea, .left = 0, .top = 600, .width = 3000,
@@ -144,7 +149,8 @@ public:
             {.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK", .left = 0, .top = 0,
              .width = 1200, .height = 400, .isDefault = true, .tabIndex = 1},
         };
-        return layout;
+        static const ScreenSpec spec{.caption = "Quiet", .clientWidth = 4500, .clientHeight = 3000, .controls = layout};
+        return spec;
     }
 private slots:
     void cmdOK_Click() { ++presses; }
@@ -184,7 +190,7 @@ private slots:
         OpenScreen<TestQuiet>(); // keeps the program alive once the tested screen closes
         TestEscaping &first = OpenScreen<TestEscaping>();
         LoadDocument(first.control<DocumentArea>("rtfText"), "\\Doc.rtf");
-        click(first, "lblClose");
+        QVERIFY(click(first, "lblClose"));
         QVERIFY(!slot<TestEscaping>());
         ShellFixture::flushDeletes();
         TestEscaping &second = OpenScreen<TestEscaping>();
@@ -211,7 +217,7 @@ private slots:
     {
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
-        click(screen, "lblClose");
+        QVERIFY(click(screen, "lblClose"));
         QCOMPARE(fixture.endings, 0);
         slot<TestQuiet>()->window()->close();
         QCOMPARE(fixture.endings, 1);
@@ -266,7 +272,7 @@ private slots:
         OpenScreen<TestQuiet>();
         TestEscaping &screen = OpenScreen<TestEscaping>();
         EndProgram();
-        click(screen, "lblClose");
+        QVERIFY(click(screen, "lblClose"));
         QVERIFY(slot<TestEscaping>()); // the click's handler did not run
         EndProgram();
         QCOMPARE(fixture.endings, 1);
