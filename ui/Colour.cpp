@@ -1,5 +1,7 @@
 #include "Colour.h"
 
+#include "Palette.h"
+
 #include <QPalette>
 
 namespace vireka {
@@ -19,6 +21,9 @@ QColor toQColor(Colour colour, const QPalette &palette)
 
 QColor toQColor(Colour colour)
 {
+    // A plain colour needs no palette: the classic palette is itself made of plain colours.
+    if (!isSystemColour(colour))
+        return toQColor(colour, QPalette());
     return toQColor(colour, classicPalette());
 }
 
@@ -26,7 +31,8 @@ namespace {
 
 QPalette makeClassicPalette()
 {
-    const QColor white(255, 255, 255), black(0, 0, 0), face(192, 192, 192), grey(128, 128, 128);
+    using namespace colours;
+    const QColor white = toQColor(White), black = toQColor(Black), face = toQColor(Silver), grey = toQColor(Grey);
     struct Role {
         QPalette::ColorRole role;
         QColor colour;
@@ -36,9 +42,9 @@ QPalette makeClassicPalette()
         {QPalette::Base, white},           {QPalette::AlternateBase, QColor(240, 240, 240)},
         {QPalette::Text, black},           {QPalette::PlaceholderText, grey},
         {QPalette::Button, face},          {QPalette::ButtonText, black},
-        {QPalette::BrightText, white},     {QPalette::Light, white},
-        {QPalette::Midlight, QColor(223, 223, 223)}, {QPalette::Mid, QColor(160, 160, 160)},
-        {QPalette::Dark, grey},            {QPalette::Shadow, black},
+        {QPalette::BrightText, white},     {QPalette::Light, toQColor(EdgeHighlight)},
+        {QPalette::Midlight, toQColor(EdgeMidlight)}, {QPalette::Mid, QColor(160, 160, 160)},
+        {QPalette::Dark, toQColor(EdgeShadow)}, {QPalette::Shadow, toQColor(EdgeDarkShadow)},
         {QPalette::Highlight, QColor(0, 0, 128)}, {QPalette::HighlightedText, white},
         {QPalette::ToolTipBase, QColor(255, 255, 225)}, {QPalette::ToolTipText, black},
         {QPalette::Link, QColor(0, 0, 255)}, {QPalette::LinkVisited, QColor(128, 0, 128)},

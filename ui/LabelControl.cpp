@@ -1,6 +1,7 @@
 #include "LabelControl.h"
 
 #include "Fonts.h"
+#include "Palette.h"
 #include "Units.h"
 
 #include <QMetaMethod>
@@ -136,10 +137,11 @@ void LabelControl::paintEvent(QPaintEvent *event)
         // A thin sunken edge: shadow above and left, light below and right.
         // Filled, not stroked: a stroked line costs several times as much on every repaint.
         const int w = width(), h = height();
-        painter.fillRect(0, 0, w, 1, QColor(128, 128, 128));
-        painter.fillRect(0, 0, 1, h, QColor(128, 128, 128));
-        painter.fillRect(0, h - 1, w, 1, QColor(255, 255, 255));
-        painter.fillRect(w - 1, 0, 1, h, QColor(255, 255, 255));
+        const QColor shadow = toQColor(colours::EdgeShadow), highlight = toQColor(colours::EdgeHighlight);
+        painter.fillRect(0, 0, w, 1, shadow);
+        painter.fillRect(0, 0, 1, h, shadow);
+        painter.fillRect(0, h - 1, w, 1, highlight);
+        painter.fillRect(w - 1, 0, 1, h, highlight);
     }
     const QRect area = textRect();
     if (font().underline()) {

@@ -23,4 +23,12 @@ constexpr Colour LightYellow = RGB(255, 255, 192);
 constexpr Colour Grey = RGB(128, 128, 128);
 constexpr Colour DarkGrey = RGB(64, 64, 64);
 
+// The greys of the classic three-dimensional edges, on the light grey button face (Silver). A sunken
+// edge has the shadows above and to the left and the highlights below and to the right; a thin edge
+// is only the outer pair.
+constexpr Colour EdgeShadow = Grey;                 // outer shadow
+constexpr Colour EdgeHighlight = White;             // outer highlight
+constexpr Colour EdgeDarkShadow = Black;            // inner shadow
+constexpr Colour EdgeMidlight = RGB(223, 223, 223); // inner highlight
+
 } // namespace vireka::colours

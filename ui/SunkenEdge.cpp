@@ -1,5 +1,7 @@
 #include "SunkenEdge.h"
 
+#include "Palette.h"
+
 #include <QFrame>
 
 namespace vireka {
@@ -11,10 +13,10 @@ void setSunkenEdge(QFrame *frame)
     frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     QPalette palette = frame->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Dark, QColor(128, 128, 128));
-        palette.setColor(group, QPalette::Light, QColor(255, 255, 255));
-        palette.setColor(group, QPalette::Shadow, QColor(64, 64, 64));
-        palette.setColor(group, QPalette::Midlight, QColor(212, 208, 200));
+        palette.setColor(group, QPalette::Dark, toQColor(colours::EdgeShadow));
+        palette.setColor(group, QPalette::Light, toQColor(colours::EdgeHighlight));
+        palette.setColor(group, QPalette::Shadow, toQColor(colours::EdgeDarkShadow));
+        palette.setColor(group, QPalette::Midlight, toQColor(colours::EdgeMidlight));
     }
     frame->setPalette(palette);
     // Every control with this edge is a scroll area: the edge, its filled viewport and its scroll

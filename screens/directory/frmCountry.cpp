@@ -5,12 +5,10 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // A country link: two columns at 120 and 1320, rows 480 apart.
-constexpr ControlSpec country(const char *name, const char *caption, int left, int top, const char *file)
+static constexpr ControlSpec country(const char *name, const char *caption, int left, int top, const char *file)
 {
     return boxedLink(name, caption, {left, top, 1095, 375},
                      {.back = Navy, .fore = White, .points = 9.75, .loads = file});
@@ -37,9 +35,6 @@ const ControlSpec layout[] = {
     boxedLink("lblSubmit", "SubmitLink", {120, 3960, 1095, 375}, {.back = Blue, .fore = White, .points = 8.25}),
     boxedLink("lblExit", "EXIT", {1320, 3960, 1095, 375}, {.back = Blue, .fore = Red, .points = 12}),
 };
-
-
-} // namespace
 
 const ScreenSpec frmCountry::Spec{
     .caption = "INTERNATIONAL YOGA DIRECTORY", .clientWidth = 8895, .clientHeight = 4485, .backColor = Olive,

@@ -8,8 +8,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // The runs of 12 and 14 spaces belong to the caption: they put each sentence on a line of its own.
@@ -33,8 +31,6 @@ const ControlSpec layout[] = {
     boxedLink("lblCountry", "COUNTRY", {4800, 2520, 1575, 375}, {.back = Navy, .fore = White, .points = 13.5}),
     boxedLink("lblExit", "EXIT", {6960, 2520, 975, 375}, {.back = Blue, .fore = Red, .points = 12}),
 };
-
-} // namespace
 
 const ScreenSpec frmDirectory::Spec{
     .caption = "Yoga Directory", .clientWidth = 8145, .clientHeight = 3120, .backColor = LightCyan, .programIcon = true,

@@ -6,8 +6,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // The contact lines come from the publisher's record, so the notice says what every other text says.
@@ -31,8 +29,6 @@ const ControlSpec layout[] = {
      .width = 4215, .height = 3255, .backColor = Navy, .foreColor = White, .font = Sans(9.75),
      .scrollBars = ScrollBars::Vertical, .tabIndex = 0},
 };
-
-} // namespace
 
 const ScreenSpec frmSubmit::Spec{
     .caption = "                Submit your listing", .clientWidth = 4470, .clientHeight = 3495, .backColor = Black,

@@ -6,12 +6,10 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // A style link in one of the three columns; every column's rows start at 1200, 360 apart.
-constexpr ControlSpec style(const char *name, const char *caption, int column, int top, const char *file)
+static constexpr ControlSpec style(const char *name, const char *caption, int column, int top, const char *file)
 {
     constexpr int lefts[] = {120, 1920, 3360};
     constexpr int widths[] = {1575, 1335, 1335};
@@ -67,9 +65,6 @@ const ControlSpec layout[] = {
      .alignment = Align::Centre, .wordWrap = true},
     boxedLink("lblExit", "EXIT", {3360, 4320, 1335, 375}, {.back = Blue, .fore = Red, .points = 12}),
 };
-
-
-} // namespace
 
 const ScreenSpec frmTradition::Spec{
     .caption = "YOGA STYLE - YOGA TRADITIONS", .clientWidth = 8925, .clientHeight = 4830, .backColor = Olive,

@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -17,8 +15,6 @@ const ControlSpec layout[] = {
      .foreColor = Yellow, .font = SansBold(12), .transparent = true},
     boxedLink("lblExit", "Exit", {3480, 120, 855, 255}, {.back = Navy, .fore = DarkRed, .points = 8.25}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre1::Spec{
     .caption = listedCaption("frmCentre1"), .clientWidth = 4440, .clientHeight = 5055, .backColor = Black,

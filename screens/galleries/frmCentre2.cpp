@@ -4,21 +4,19 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
 // A posture's name written over (or under) its photograph, in bold on a transparent ground.
-constexpr ControlSpec postureName(const char *name, const char *caption, Rect at, Colour fore,
-                                  Align alignment = Align::Left)
+static constexpr ControlSpec postureName(const char *name, const char *caption, Rect at, Colour fore,
+                                         Align alignment = Align::Left)
 {
     return {.name = name, .caption = caption, .left = at.left, .top = at.top, .width = at.width, .height = at.height,
             .foreColor = fore, .font = SansBold(9.75), .transparent = true, .alignment = alignment};
 }
 
 // A photograph shown at its own size, which is its control's.
-constexpr ControlSpec posture(const char *name, const char *picture, int left, int width, int height)
+static constexpr ControlSpec posture(const char *name, const char *picture, int left, int width, int height)
 {
     return {.name = name, .kind = ControlKind::Image, .left = left, .top = 0, .width = width, .height = height,
             .picture = picture};
@@ -40,8 +38,6 @@ const ControlSpec layout[] = {
     posture("Image1", "frmCentre2/Image1.jpg", 0, 2475, 3555),
     storedText("rtfCentre2", "frmCentre2/rtfCentre2.rtf", {0, 3120, 8175, 2175}, {.back = Navy, .tabIndex = 6}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre2::Spec{
     .caption = listedCaption("frmCentre2"), .clientWidth = 8130, .clientHeight = 5430, .backColor = Olive,

@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -13,8 +11,6 @@ const ControlSpec layout[] = {
     portrait("frmCentre3/Image1.jpg", {0, 0, 2175, 2775}),
     storedText("rtfCentre3", "frmCentre3/rtfCentre3.rtf", {2280, 0, 4095, 2775}, {.back = Navy}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre3::Spec{
     .caption = listedCaption("frmCentre3"), .clientWidth = 6390, .clientHeight = 2895, .backColor = Grey,

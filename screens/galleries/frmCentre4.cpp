@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -13,8 +11,6 @@ const ControlSpec layout[] = {
     portrait("frmCentre4/Image1.jpg", {0, 0, 1815, 2415}),
     storedText("rtfCentre4", "frmCentre4/rtfCentre4.rtf", {1920, 0, 4455, 2415}, {.back = Grey}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre4::Spec{
     .caption = listedCaption("frmCentre4"), .clientWidth = 6435, .clientHeight = 2490, .backColor = DarkGrey,

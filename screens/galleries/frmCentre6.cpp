@@ -4,16 +4,12 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace gallery;
 
 const ControlSpec layout[] = {
     portrait("frmCentre6/Image1.jpg", {120, 120, 2295, 3015}),
     storedText("rtfCentre6", "frmCentre6/rtfCentre6.rtf", {2400, 0, 5055, 3135}, {.back = SystemWindowBackground}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre6::Spec{
     .caption = listedCaption("frmCentre6"), .clientWidth = 7485, .clientHeight = 3165, .backColor = colours::White,

@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -13,8 +11,6 @@ const ControlSpec layout[] = {
     portrait("frmCentre7/Image1.jpg", {0, 0, 2295, 3015}, Frame::Thin),
     storedText("rtfCentre7", "frmCentre7/rtfCentre7.rtf", {2280, 0, 5295, 3015}, {.back = Navy}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre7::Spec{
     .caption = listedCaption("frmCentre7"), .clientWidth = 7620, .clientHeight = 3090, .backColor = DarkGrey,

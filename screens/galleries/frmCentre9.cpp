@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -13,8 +11,6 @@ const ControlSpec layout[] = {
     portrait("frmCentre9/Image1.jpg", {0, 0, 1575, 2415}, Frame::Thin),
     storedText("rtfCentre9", "frmCentre9/rtfCentre9.rtf", {1560, 0, 5055, 2415}, {.back = Black}),
 };
-
-} // namespace
 
 const ScreenSpec frmCentre9::Spec{
     .caption = listedCaption("frmCentre9"), .clientWidth = 6705, .clientHeight = 2505, .backColor = Black,

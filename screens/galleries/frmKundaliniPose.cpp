@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -16,8 +14,6 @@ const ControlSpec layout[] = {
                {.back = LightGrey, .scrollBars = ScrollBars::None}),
     photo("Image3", "frmKundaliniPose/Image3.bmp", {0, 0, 2895, 3855}),
 };
-
-} // namespace
 
 const ScreenSpec frmKundaliniPose::Spec{
     .caption = "Kundalini Pose", .clientWidth = 6690, .clientHeight = 3945, .backColor = White,

@@ -11,8 +11,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // The list shows the directory's featured listings in their own order, without sorting them.
@@ -25,7 +23,7 @@ constexpr auto entries = [] {
 
 // A page opens where the window system puts it, so that the user can go on choosing in the list; a
 // page that is open already comes to the front, since the user asked to see it again.
-void openPage(const char *name)
+static void openPage(const char *name)
 {
     const ScreenClass *page = screenClass(name);
     if (!page)
@@ -48,8 +46,6 @@ const ControlSpec layout[] = {
     {.name = "lblPhotoListings", .caption = "lblPhotoListing", .left = 2760, .top = 3360, .width = 1095,
      .height = 255, .visible = false, .tabIndex = 3},
 };
-
-} // namespace
 
 const ScreenSpec frmPhotoListings::Spec{
     .caption = "Photo Listings", .clientWidth = 4080, .clientHeight = 3660, .backColor = Black, .programIcon = true,

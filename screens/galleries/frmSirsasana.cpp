@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -16,8 +14,6 @@ const ControlSpec layout[] = {
                {.back = BrightBlue, .scrollBars = ScrollBars::None}),
     photo("Image1", "frmSirsasana/Image1.bmp", {0, 0, 3015, 4935}),
 };
-
-} // namespace
 
 const ScreenSpec frmSirsasana::Spec{
     .caption = "Sirsasana - Headstand - Kopfstand", .clientWidth = 6750, .clientHeight = 4935, .backColor = Black,

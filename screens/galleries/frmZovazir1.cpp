@@ -5,8 +5,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -25,8 +23,6 @@ const ControlSpec layout[] = {
     photo("Image7", "frmZovazir1/Image7.bmp", {240, 2640, 3015, 1335}),
     blackCaption("Label3", "Bipjanu", {840, 4080, 1815, 375}, 9.75),
 };
-
-} // namespace
 
 const ScreenSpec frmZovazir1::Spec{
     .caption = listedCaption("frmZovazir1"), .clientWidth = 9480, .clientHeight = 4530, .backColor = White,

@@ -5,8 +5,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
@@ -24,8 +22,6 @@ const ControlSpec layout[] = {
     photo("Image14", "frmZovazir2/Image14.bmp", {3960, 480, 1935, 2175}),
     blackCaption("Label4", "Natarajasana", {3960, 2640, 1935, 375}, 9.75),
 };
-
-} // namespace
 
 const ScreenSpec frmZovazir2::Spec{
     .caption = listedCaption("frmZovazir2"), .clientWidth = 5955, .clientHeight = 5880, .backColor = LightGrey,

@@ -4,14 +4,12 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 using namespace gallery;
 
 // The name of a posture under its photograph: bold, on white, in the default text colour.
-constexpr ControlSpec postureName(const char *name, const char *caption, int left, int width,
-                                  Align alignment = Align::Left)
+static constexpr ControlSpec postureName(const char *name, const char *caption, int left, int width,
+                                         Align alignment = Align::Left)
 {
     return {.name = name, .caption = caption, .left = left, .top = 2160, .width = width, .height = 615,
             .backColor = White, .font = SansBold(8.25), .alignment = alignment};
@@ -30,8 +28,6 @@ const ControlSpec layout[] = {
     storedText("RichTextBox1", "zavOdudo/RichTextBox1.rtf", {0, 2760, 6735, 1695},
                {.back = SystemWindowBackground, .tabIndex = 5}),
 };
-
-} // namespace
 
 const ScreenSpec zavOdudo::Spec{
     .caption = "Basic Asanas", .clientWidth = 6750, .clientHeight = 4470, .backColor = White,

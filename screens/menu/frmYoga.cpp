@@ -13,12 +13,10 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // A link of the left-hand column: blue box, white caption.
-constexpr ControlSpec menuLink(const char *name, const char *caption, int top, int height, int tabIndex)
+static constexpr ControlSpec menuLink(const char *name, const char *caption, int top, int height, int tabIndex)
 {
     return boxedLink(name, caption, {120, top, 2175, height},
                      {.back = Blue, .fore = White, .points = 9.75, .tabIndex = tabIndex});
@@ -48,9 +46,6 @@ const ControlSpec layout[] = {
      .toolTip = "Click for Definitions", .tabIndex = 1, .loads = "\\YogaDef.rtf"},
     menuLink("lblInstructions", "YOGA INSTRUCTIONS", 1800, 615, 0),
 };
-
-
-} // namespace
 
 const ScreenSpec frmYoga::Spec{
     .caption = "  VIREKA: A FREEWARE PROGRAM FROM MORVANE ZUVOVURODA", .clientWidth = 9480, .clientHeight = 6390,

@@ -9,8 +9,6 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 constexpr FontSpec SerifText{"MS Serif", 9.75};
@@ -61,8 +59,6 @@ const ControlSpec layout[] = {
     {.name = "Line1", .kind = ControlKind::Line, .line = {105, 3240, 5654, 3240}, .foreColor = White,
      .borderWidth = 2, .index = 0},
 };
-
-} // namespace
 
 const ScreenSpec frmAbout::Spec{
     .caption = "Vireka", .clientWidth = 5730, .clientHeight = 3990, .border = Border::FixedDialog,

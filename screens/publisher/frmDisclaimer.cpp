@@ -4,8 +4,6 @@
 
 namespace vireka {
 
-namespace {
-
 constexpr const char *PageOne = "\\Disclaim.rtf";
 constexpr const char *PageTwo = "\\CopyLiab.rtf";
 
@@ -18,8 +16,6 @@ const ControlSpec layout[] = {
     {.name = "rtfDisclaimer", .kind = ControlKind::DocumentArea, .left = 0, .top = 0, .width = 7770,
      .height = 3765, .backColor = SystemWindowBackground, .scrollBars = ScrollBars::Vertical, .tabIndex = 0},
 };
-
-} // namespace
 
 const ScreenSpec frmDisclaimer::Spec{
     .caption = "Disclaimer", .clientWidth = 7770, .clientHeight = 3765, .backColor = colours::White,

@@ -2,15 +2,11 @@
 
 namespace vireka {
 
-namespace {
-
 // The box takes its picture's size plus its border: 637 x 477 pixels and 2 on each side.
 const ControlSpec layout[] = {
     {.name = "Picture1", .kind = ControlKind::PictureBox, .left = 0, .top = 0, .width = 9615, .height = 7215,
      .autoSize = true, .picture = "frmHalvenaScreen/Picture1.jpg", .tabIndex = 0},
 };
-
-} // namespace
 
 const ScreenSpec frmHalvenaScreen::Spec{
     .caption = "Halvena ScreenShot", .clientWidth = 9480, .clientHeight = 6795, .backColor = colours::LightYellow,

@@ -2,13 +2,11 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // An article link of the column: blue box, white caption.
-constexpr ControlSpec article(const char *name, const char *caption, int top, int height, int tabIndex,
-                              const char *file)
+static constexpr ControlSpec article(const char *name, const char *caption, int top, int height, int tabIndex,
+                                     const char *file)
 {
     return boxedLink(name, caption, {120, top, 1815, height},
                      {.back = Blue, .fore = White, .points = 8.25, .tabIndex = tabIndex, .loads = file});
@@ -36,8 +34,6 @@ const ControlSpec layout[] = {
     article("lblGurusCults", "Gurus, Disciples and Cults", 4440, 495, 12, "\\GurusCults.rtf"),
     boxedLink("lblExit", "EXIT", {120, 5040, 1815, 375}, {.back = Blue, .fore = Red, .points = 12, .tabIndex = 7}),
 };
-
-} // namespace
 
 // Each article loads over the one shown before.
 const ScreenSpec frmArticles::Spec{

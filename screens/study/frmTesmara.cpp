@@ -6,22 +6,20 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
-constexpr FontSpec Underlined(double points) { return {"MS Sans Serif", points, true, false, true}; }
+static constexpr FontSpec Underlined(double points) { return {"MS Sans Serif", points, true, false, true}; }
 
 // A part heading: plain white text that does nothing when clicked.
-constexpr ControlSpec heading(const char *name, const char *caption, int top, int width, int tabIndex)
+static constexpr ControlSpec heading(const char *name, const char *caption, int top, int width, int tabIndex)
 {
     return {.name = name, .caption = caption, .left = 120, .top = top, .width = width, .height = 375,
             .foreColor = White, .font = SansBold(12), .transparent = true, .tabIndex = tabIndex};
 }
 
 // A part title under its heading: underlined white text with the custom cursor.
-constexpr ControlSpec partLink(const char *name, const char *caption, int top, int width, int height,
-                               bool wordWrap, int tabIndex, const char *file)
+static constexpr ControlSpec partLink(const char *name, const char *caption, int top, int width, int height,
+                                      bool wordWrap, int tabIndex, const char *file)
 {
     return {.name = name, .caption = caption, .left = 120, .top = top, .width = width, .height = height,
             .foreColor = White, .font = Underlined(8.25), .transparent = true, .wordWrap = wordWrap,
@@ -66,9 +64,6 @@ const ControlSpec layout[] = {
     {.name = "cmdClose", .kind = ControlKind::CommandButton, .caption = "EXIT", .left = 7560, .top = 5880,
      .width = 1095, .height = 375, .font = SansBold(12), .tabIndex = 10},
 };
-
-
-} // namespace
 
 const ScreenSpec frmTesmara::Spec{
     .caption = "TESMARA", .clientWidth = 8820, .clientHeight = 6315, .backColor = Black, .buttons = TitleButtons::None,

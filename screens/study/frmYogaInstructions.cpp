@@ -2,12 +2,10 @@
 
 namespace vireka {
 
-namespace {
-
 using namespace colours;
 
 // A topic link of the column: navy box, olive-yellow bold caption.
-constexpr ControlSpec topic(const char *name, const char *caption, int top, int tabIndex, const char *file)
+static constexpr ControlSpec topic(const char *name, const char *caption, int top, int tabIndex, const char *file)
 {
     return boxedLink(name, caption, {240, top, 1695, 255},
                      {.back = Navy, .fore = OliveYellow, .points = 8.25, .tabIndex = tabIndex, .loads = file});
@@ -37,9 +35,6 @@ const ControlSpec layout[] = {
     topic("lblSamadhi", "SAMADHI", 4680, 8, "\\Samadhi.rtf"),
     boxedLink("lblExit", "EXIT", {240, 5040, 1695, 255}, {.back = Navy, .fore = Red, .points = 8.25, .tabIndex = 9}),
 };
-
-
-} // namespace
 
 const ScreenSpec frmYogaInstructions::Spec{
     .caption = "Yoga Instructions", .clientWidth = 8850, .clientHeight = 5430, .backColor = Black, .programIcon = true,

@@ -3,6 +3,7 @@
 // area shows it, against the data file, and against a fresh run of the tool.
 
 #include "DirectoryNames.h"
+#include "StoredRtf.h"
 #include "rtf/RtfReader.h"
 
 #include <QDir>
@@ -728,8 +729,7 @@ void TestDirectory::toolRefusesWhatCouldBeReal_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QByteArray>("extra"); // an extra template, if any
 
-    const QByteArray header = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-                              "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n"
+    const QByteArray header = vireka::test::StoredHeader +
                               "{\\colortbl\\red0\\green0\\blue0;}\r\n";
     QTest::newRow("unchanged, for comparison") << "" << "" << QByteArray();
     QTest::newRow("London number outside 7946") << "+44 20 7946 0142" << "+44 20 5550 0142" << QByteArray();

@@ -3,6 +3,7 @@
 
 #include "DocumentArea.h"
 #include "Fonts.h"
+#include "StoredRtf.h"
 #include "rtf/RtfReader.h"
 
 #include <QApplication>
@@ -41,15 +42,9 @@ struct Word
 // cannot hide a file that other rich-text viewers would show differently.
 QString dialectFault(const QByteArray &data)
 {
-    static const QSet<QByteArray> plainWords = {"rtf1",  "ansi", "deff0", "deftab720", "fonttbl", "f0",
-                                                "f1",    "f2",   "fswiss", "froman",   "fcharset2",
-                                                "colortbl", "deflang1033", "pard", "plain", "b",
-                                                "cf1",   "qc",   "par",  "endash"};
-    static const QSet<int> sizes = {20, 22, 24, 28, 32, 36, 40};
-
-    const QByteArray header = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-                              "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n";
-    if (!data.startsWith(header))
+    const QSet<QByteArray> &plainWords = vireka::test::StoredWords;
+    const QSet<int> &sizes = vireka::test::StoredFontSizes;
+    if (!data.startsWith(vireka::test::StoredHeader))
         return QStringLiteral("does not start with the shared header and font table");
 
     for (qsizetype i = 0; i < data.size(); ++i) {
@@ -192,8 +187,7 @@ void TestDocuments::everyFileKeepsToTheSharedDialect()
 
 void TestDocuments::dialectCheckCatchesTypicalSlips()
 {
-    const QByteArray good = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-                            "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n"
+    const QByteArray good = vireka::test::StoredHeader +
                             "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue255;}\r\n"
                             "\\deflang1033\\pard\\plain\\f2\\fs24\\cf1 One \r\ntwo\\endash three\\~four\\par\r\n"
                             "}\r\n";

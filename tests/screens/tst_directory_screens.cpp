@@ -17,16 +17,9 @@
 
 using namespace vireka;
 using namespace vireka::test;
+using namespace vireka::test::shades;
 
 namespace {
-
-const QColor Navy(0, 0, 128);
-const QColor Blue(0, 0, 192);
-const QColor White(255, 255, 255);
-const QColor Red(255, 0, 0);
-const QColor LightCyan(128, 255, 255);
-const QColor Olive(128, 128, 0);
-const QColor Black(0, 0, 0);
 
 Screen &open(const QString &name) { return screenNamed(name).open(); }
 

@@ -11,6 +11,7 @@
 #include "PictureFile.h"
 #include "ListBoxControl.h"
 #include "ScreenTest.h"
+#include "StoredRtf.h"
 #include "galleries/frmPhotoAsanas.h"
 #include "galleries/frmPhotoListings.h"
 #include "menu/frmYoga.h"
@@ -152,8 +153,7 @@ int listingRow(const char *pageName)
 // control words in the text.
 QString outsideTheDocumentSubset(const QByteArray &rtf)
 {
-    static const QByteArray header = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-                                     "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n{\\colortbl";
+    static const QByteArray header = StoredHeader + "{\\colortbl";
     if (!rtf.startsWith(header))
         return QStringLiteral("another header or font table");
     for (qsizetype i = 0; i < rtf.size(); ++i) {
@@ -166,18 +166,14 @@ QString outsideTheDocumentSubset(const QByteArray &rtf)
     if (rtf.mid(header.size(), tableEnd - header.size()).count(';') > 2)
         return QStringLiteral("more than black and one colour");
     static const QRegularExpression controlWord(QStringLiteral("\\\\([a-z]+)(-?[0-9]+)?|\\\\([^a-z])"));
-    static const QStringList allowed = {"rtf1", "ansi", "deff0", "deftab720", "fonttbl", "f0", "f1", "f2",
-                                        "fswiss", "froman", "fcharset2", "colortbl", "red", "green", "blue",
-                                        "deflang1033", "pard", "plain", "b", "cf1", "qc", "par", "endash", "~",
-                                        "fs20", "fs22", "fs24", "fs28", "fs32", "fs36", "fs40"};
     auto words = controlWord.globalMatch(QString::fromLatin1(rtf));
     while (words.hasNext()) {
         const QRegularExpressionMatch word = words.next();
         QString name = word.captured(3).isEmpty() ? word.captured(1) + word.captured(2) : word.captured(3);
-        if (word.captured(1) == QLatin1String("red") || word.captured(1) == QLatin1String("green") ||
-            word.captured(1) == QLatin1String("blue"))
-            name = word.captured(1);
-        if (!allowed.contains(name))
+        const QString bare = word.captured(1);
+        const bool colour = bare == QLatin1String("red") || bare == QLatin1String("green") || bare == QLatin1String("blue");
+        const bool size = bare == QLatin1String("fs") && StoredFontSizes.contains(word.captured(2).toInt());
+        if (!colour && !size && name != QLatin1String("~") && !StoredWords.contains(name.toLatin1()))
             return QStringLiteral("the control word \\") + name;
     }
     return {};

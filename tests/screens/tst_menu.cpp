@@ -12,14 +12,9 @@
 
 using namespace vireka;
 using namespace vireka::test;
+using namespace vireka::test::shades;
 
 namespace {
-
-const QColor Black(0, 0, 0);
-const QColor Blue(0, 0, 192);
-const QColor White(255, 255, 255);
-const QColor Red(255, 0, 0);
-const QColor Yellow(255, 255, 0);
 
 DocumentArea &area(frmYoga &menu) { return menu.control<DocumentArea>("rtfYoga"); }
 

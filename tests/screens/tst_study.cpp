@@ -16,6 +16,7 @@
 
 using namespace vireka;
 using namespace vireka::test;
+using namespace vireka::test::shades;
 
 namespace {
 
@@ -49,24 +50,23 @@ private slots:
     {
         frmYogaInstructions &screen = OpenScreen<frmYogaInstructions>();
         const ScreenProbe probe(screen.client());
-        const QColor navy(0, 0, 128), oliveYellow(192, 192, 0), red(255, 0, 0), black(0, 0, 0);
         QCOMPARE(screen.control<QWidget>("rtfInstructions").geometry(), QRect(144, 64, 433, 289));
-        QCOMPARE(probe.at(350, 200), navy);
-        QCOMPARE(probe.at(585, 10), black);
+        QCOMPARE(probe.at(350, 200), Navy);
+        QCOMPARE(probe.at(585, 10), Black);
         QCOMPARE(screen.control<QWidget>("Image1").geometry(), QRect(16, 24, 113, 81));
         const auto &topics = screenNamed(QStringLiteral("frmYogaInstructions")).links.rows;
         for (std::size_t row = 0; row < topics.size(); ++row) {
             const QRect box(16, 120 + 24 * int(row), 113, 17);
             QCOMPARE(screen.control<QWidget>(topics[row].control).geometry(), box);
-            QCOMPARE(probe.at(box.left() + 2, box.top() + 2), navy);
-            QVERIFY(probe.contains(box.adjusted(1, 1, -1, -1), oliveYellow));
-            QCOMPARE(probe.at(20, box.bottom() + 3), black);
+            QCOMPARE(probe.at(box.left() + 2, box.top() + 2), Navy);
+            QVERIFY(probe.contains(box.adjusted(1, 1, -1, -1), OliveYellow));
+            QCOMPARE(probe.at(20, box.bottom() + 3), Black);
         }
         QCOMPARE(screen.control<LabelControl>("lblMeditation").caption(), QStringLiteral("MEDITATION"));
         QCOMPARE(screen.control<QWidget>("lblExit").geometry(), QRect(16, 336, 113, 17));
-        QVERIFY(probe.contains(QRect(17, 337, 111, 15), red));
-        QVERIFY(probe.contains(QRect(176, 8, 369, 25), oliveYellow)); // heading
-        QVERIFY(probe.contains(QRect(144, 40, 441, 20), oliveYellow)); // sub-heading
+        QVERIFY(probe.contains(QRect(17, 337, 111, 15), Red));
+        QVERIFY(probe.contains(QRect(176, 8, 369, 25), OliveYellow)); // heading
+        QVERIFY(probe.contains(QRect(144, 40, 441, 20), OliveYellow)); // sub-heading
     }
 
     void filesThatAreNotDocumentsLeaveTheEarlierOne()
@@ -177,25 +177,24 @@ private slots:
         frmArticles &screen = OpenScreen<frmArticles>();
         QTRY_VERIFY(screen.client()->width() > 700);
         const ScreenProbe probe(screen.client());
-        const QColor blue(0, 0, 192), white(255, 255, 255), red(255, 0, 0), yellow(255, 255, 0), black(0, 0, 0);
         QCOMPARE(screen.control<QWidget>("rtfArticles").geometry(), QRect(136, 56, 489, 305));
-        QCOMPARE(probe.at(400, 200), blue);
-        QCOMPARE(probe.at(700, 400), black); // beyond the design size, nothing stretched
+        QCOMPARE(probe.at(400, 200), Blue);
+        QCOMPARE(probe.at(700, 400), Black); // beyond the design size, nothing stretched
         QCOMPARE(screen.control<QWidget>("Image1").geometry(), QRect(8, 8, 121, 69));
         const auto &articles = screenNamed(QStringLiteral("frmArticles")).links.rows;
         for (std::size_t row = 0; row < articles.size(); ++row) {
             const int height = row + 1 == articles.size() ? 33 : 17;
             const QRect box(8, 80 + 24 * int(row), 121, height);
             QCOMPARE(screen.control<QWidget>(articles[row].control).geometry(), box);
-            QCOMPARE(probe.at(box.left() + 2, box.top() + 2), blue);
-            QVERIFY(probe.contains(box.adjusted(1, 1, -1, -1), white));
+            QCOMPARE(probe.at(box.left() + 2, box.top() + 2), Blue);
+            QVERIFY(probe.contains(box.adjusted(1, 1, -1, -1), White));
         }
         // The last article's caption takes two lines.
-        QVERIFY(probe.contains(QRect(9, 80 + 24 * 9 + 17, 119, 15), white));
+        QVERIFY(probe.contains(QRect(9, 80 + 24 * 9 + 17, 119, 15), White));
         QCOMPARE(screen.control<QWidget>("lblExit").geometry(), QRect(8, 336, 121, 25));
-        QVERIFY(probe.contains(QRect(9, 337, 119, 23), red));
-        QVERIFY(!probe.contains(QRect(9, 337, 119, 23), white));
-        QVERIFY(probe.contains(QRect(168, 16, 433, 33), yellow)); // heading over black
+        QVERIFY(probe.contains(QRect(9, 337, 119, 23), Red));
+        QVERIFY(!probe.contains(QRect(9, 337, 119, 23), White));
+        QVERIFY(probe.contains(QRect(168, 16, 433, 33), Yellow)); // heading over black
     }
 
     // Six links show the custom arrow; "Summary", the headings and the description do not.

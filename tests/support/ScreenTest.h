@@ -26,6 +26,20 @@
 
 namespace vireka::test {
 
+// The colours the screens are designed in, as a grabbed window shows them, written apart from the
+// program's palette so that a fault there shows.
+namespace shades {
+inline const QColor Black(0, 0, 0);
+inline const QColor White(255, 255, 255);
+inline const QColor Navy(0, 0, 128);
+inline const QColor Blue(0, 0, 192);
+inline const QColor Red(255, 0, 0);
+inline const QColor Yellow(255, 255, 0);
+inline const QColor OliveYellow(192, 192, 0);
+inline const QColor Olive(128, 128, 0);
+inline const QColor LightCyan(128, 255, 255);
+} // namespace shades
+
 // Every slot empty, the program running, ending and messages recorded instead of carried out, and a
 // program folder of the test's own (with spaces and accents in its name, as users' folders have).
 class ShellFixture {
