@@ -8,12 +8,17 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
@@ -156,6 +161,28 @@ QString dialectFault(const QByteArray &data)
     return {};
 }
 
+// A document as a screen shows it: in a document area of the given size in twips.
+struct ShownDocument
+{
+    vireka::DocumentArea area{nullptr};
+    QTextDocument *doc = nullptr;
+
+    bool show(const QString &file, int width, int height, Qt::ScrollBarPolicy bar)
+    {
+        vireka::installFontSubstitutions();
+        area.setFont(vireka::toQFont(vireka::Sans(8.25)));
+        area.setVerticalScrollBarPolicy(bar);
+        area.resize(width / 15, height / 15);
+        doc = area.newDocument();
+        if (!vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, *doc))
+            return false;
+        area.showDocument(doc);
+        area.show();
+        QApplication::processEvents();
+        return true;
+    }
+};
+
 } // namespace
 
 class TestDocuments : public QObject
@@ -174,6 +201,8 @@ private slots:
     void wordingIsOneAndOfItsTime();
     void centreDocumentsFitTheirBoxes_data();
     void centreDocumentsFitTheirBoxes();
+    void styleListingsOpenOnACentre_data();
+    void styleListingsOpenOnACentre();
 };
 
 void TestDocuments::everyFileLoads_data()
@@ -342,21 +371,45 @@ void TestDocuments::centreDocumentsFitTheirBoxes()
     QFETCH(QString, file);
     QFETCH(int, width);
     QFETCH(int, height);
-    vireka::installFontSubstitutions();
-    vireka::DocumentArea area(nullptr);
-    area.setFont(vireka::toQFont(vireka::Sans(8.25)));
-    area.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area.resize(width / 15, height / 15);
-    QTextDocument *doc = area.newDocument();
-    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, *doc));
-    area.showDocument(doc);
-    area.show();
-    QApplication::processEvents();
-    const QScrollBar *bar = area.verticalScrollBar();
+    ShownDocument shown;
+    QVERIFY(shown.show(file, width, height, Qt::ScrollBarAsNeeded));
+    const QScrollBar *bar = shown.area.verticalScrollBar();
     // The smallest box holds five lines; even the page's own stored text
     // takes three boxfuls there, so four is "little scrolling".
     const double boxfuls = double(bar->maximum() + bar->pageStep()) / bar->pageStep();
     QVERIFY2(boxfuls <= 4.0, qPrintable(QStringLiteral("%1 boxfuls").arg(boxfuls, 0, 'f', 1)));
+}
+
+// The tradition screen's area is narrow: a style listing must show its first
+// centre without scrolling, or the reader takes the list for empty.
+void TestDocuments::styleListingsOpenOnACentre_data()
+{
+    QTest::addColumn<QString>("file");
+    QFile data(QStringLiteral(VIREKA_CONTENT_DIR "/directory/directory.json"));
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    const QJsonArray styles = QJsonDocument::fromJson(data.readAll()).object().value("styles").toArray();
+    QCOMPARE(styles.size(), 25);
+    for (const QJsonValue &s : styles)
+        QTest::newRow(qPrintable(s["file"].toString())) << s["file"].toString();
+}
+
+void TestDocuments::styleListingsOpenOnACentre()
+{
+    QFETCH(QString, file);
+    ShownDocument shown;
+    QVERIFY(shown.show(file, 4095, 3495, Qt::ScrollBarAlwaysOn));
+    // The first listing name: a bold paragraph that is not the centred title.
+    QTextBlock block = shown.doc->begin();
+    for (; block.isValid(); block = block.next())
+        if (!(block.blockFormat().alignment() & Qt::AlignHCenter) && !block.text().trimmed().isEmpty()
+            && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold)
+            break;
+    QVERIFY2(block.isValid(), "no listing found");
+    const QRectF name = shown.doc->documentLayout()->blockBoundingRect(block);
+    QVERIFY2(name.bottom() <= shown.area.viewport()->height(),
+             qPrintable(QStringLiteral("the first centre starts %1 pixels down a %2-pixel area")
+                            .arg(name.top())
+                            .arg(shown.area.viewport()->height())));
 }
 
 QTEST_MAIN(TestDocuments)
