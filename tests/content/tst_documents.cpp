@@ -9,10 +9,17 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
@@ -88,6 +95,15 @@ QString dialectFault(const QByteArray &data)
             if (i + 1 >= data.size())
                 return QStringLiteral("backslash at the end");
             const char next = data.at(i + 1);
+            if (next == '\'') {
+                // An accented letter of the code page, written in lower-case hex.
+                const QByteArray hex = data.mid(i + 2, 2);
+                bool ok = false;
+                if (hex.size() != 2 || hex != hex.toLower() || hex.toInt(&ok, 16) < 0xc0 || !ok)
+                    return QStringLiteral("\\' escape at offset %1 is not an accented letter").arg(i);
+                i += 3;
+                continue;
+            }
             if (!std::isalpha(uchar(next))) {
                 if (next != '~' && next != '\\' && next != '{' && next != '}')
                     return QStringLiteral("control symbol \\%1 is not allowed").arg(QLatin1Char(next));
@@ -140,6 +156,28 @@ QString dialectFault(const QByteArray &data)
     return {};
 }
 
+// A document as a screen shows it: in a document area of the given size in twips.
+struct ShownDocument
+{
+    vireka::DocumentArea area{nullptr};
+    QTextDocument *doc = nullptr;
+
+    bool show(const QString &file, int width, int height, Qt::ScrollBarPolicy bar)
+    {
+        vireka::installFontSubstitutions();
+        area.setFont(vireka::toQFont(vireka::Sans(8.25)));
+        area.setVerticalScrollBarPolicy(bar);
+        area.resize(width / 15, height / 15);
+        doc = area.newDocument();
+        if (!vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, *doc))
+            return false;
+        area.showDocument(doc);
+        area.show();
+        QApplication::processEvents();
+        return true;
+    }
+};
+
 } // namespace
 
 class TestDocuments : public QObject
@@ -154,8 +192,12 @@ private slots:
     void dialectCheckCatchesTypicalSlips();
     void sharedSafetyAdviceIsWordedAlike_data();
     void sharedSafetyAdviceIsWordedAlike();
+    void wordingIsOneAndOfItsTime_data();
+    void wordingIsOneAndOfItsTime();
     void centreDocumentsFitTheirBoxes_data();
     void centreDocumentsFitTheirBoxes();
+    void styleListingsOpenOnACentre_data();
+    void styleListingsOpenOnACentre();
 };
 
 void TestDocuments::everyFileLoads_data()
@@ -189,7 +231,7 @@ void TestDocuments::dialectCheckCatchesTypicalSlips()
 {
     const QByteArray good = vireka::test::StoredHeader +
                             "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue255;}\r\n"
-                            "\\deflang1033\\pard\\plain\\f2\\fs24\\cf1 One \r\ntwo\\endash three\\~four\\par\r\n"
+                            "\\deflang1033\\pard\\plain\\f2\\fs24\\cf1 One \r\ntwo\\endash three\\~four V\\'f3l\\par\r\n"
                             "}\r\n";
     QCOMPARE(dialectFault(good), QString());
 
@@ -204,23 +246,25 @@ void TestDocuments::dialectCheckCatchesTypicalSlips()
     QVERIFY(!broken("\\~", "\\-").isEmpty());                  // control symbol outside the list
     QVERIFY(!broken("One", "\\b One\\b0").isEmpty());        // bold ends with \plain, not \b0
     QVERIFY(!broken("\\par\r\n}", "\\par\r\n").isEmpty());     // group never closed
-    QVERIFY(!broken("four", "f\xc3\xbcr").isEmpty());          // accented letter
+    QVERIFY(!broken("four", "f\xc3\xbcr").isEmpty());          // accented letter as a raw byte
+    QVERIFY(!broken("\\'f3", "\\'F3").isEmpty());             // upper-case hex
+    QVERIFY(!broken("\\'f3", "\\'0d").isEmpty());             // a control character in disguise
     QVERIFY(!broken("\\red0\\green0\\blue0;\\red255", "\\red255\\green255\\blue255;\\red0").isEmpty());
     QVERIFY(!broken("\\red255\\green255\\blue255;}", "}").isEmpty()); // \cf1 without a colour
 }
 
 // Advice that several documents give must read the same in each, or the
-// reader is left to choose between two rules.
+// reader is left to choose between two rules; within a page it is given once
+// and referred back to, not pasted again.
 void TestDocuments::sharedSafetyAdviceIsWordedAlike_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("advice");
 
     const QString alone = QStringLiteral(
-        "Of the cleansing practices, only jala neti, trataka and the gentle kapalabhati described in "
-        "\"Pranayama\" may be learned from written instructions, and only by healthy adults who keep to "
-        "their cautions; all the others, and any stronger form of kapalabhati, must be learned in person "
-        "from an experienced teacher.");
+        "Of the cleansing practices, only jala neti, trataka and the gentle kapalabhati may be learned "
+        "from written instructions, and only by healthy adults who keep to their cautions; all the others, "
+        "and any stronger form of kapalabhati, must be learned in person from an experienced teacher.");
     const QString retention = QStringLiteral(
         "Do not hold the breath, even briefly, if you have high blood pressure, heart disease, a history "
         "of stroke, epilepsy, asthma or another lung disease, glaucoma or a detached retina, or a hernia, "
@@ -229,6 +273,10 @@ void TestDocuments::sharedSafetyAdviceIsWordedAlike_data()
         "not suitable for people with high blood pressure, heart disease, hernia, epilepsy, glaucoma or "
         "vertigo, during pregnancy or menstruation, or soon after abdominal surgery; stop at once if you "
         "feel dizzy.");
+    const QString inversions = QStringLiteral(
+        "do not practise inversions if you have neck problems or injury, high blood pressure, heart disease, "
+        "glaucoma or a detached retina, an ear infection, or during pregnancy; many traditions also advise "
+        "against them during menstruation.");
     const QString gazing = QStringLiteral("for thirty seconds to a minute");
     const QString gazingLater = QStringLiteral("Over weeks, increase the time of gazing to two or three minutes.");
 
@@ -241,6 +289,7 @@ void TestDocuments::sharedSafetyAdviceIsWordedAlike_data()
         {"learning alone", alone, {"Purification.rtf", "Introduction.rtf", "Pranayama.rtf"}},
         {"retention", retention, {"Pranayama.rtf", "Mudras.rtf", "Purification.rtf"}},
         {"forceful breathing", forceful, {"Pranayama.rtf", "Purification.rtf", "YogaDef.rtf"}},
+        {"inversions", inversions, {"Asanas.rtf", "Mudras.rtf"}},
         {"trataka time", gazing, {"Purification.rtf", "Concentration.rtf"}},
         {"trataka later", gazingLater, {"Purification.rtf", "Concentration.rtf"}},
     };
@@ -257,7 +306,43 @@ void TestDocuments::sharedSafetyAdviceIsWordedAlike()
     QTextDocument doc;
     QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, doc));
     const QString text = doc.toPlainText().simplified();
-    QVERIFY2(text.contains(advice), qPrintable(file + " lacks: " + advice));
+    QVERIFY2(text.contains(advice, Qt::CaseInsensitive), qPrintable(file + " lacks: " + advice));
+    QVERIFY2(text.count(advice, Qt::CaseInsensitive) == 1, qPrintable(file + " repeats: " + advice));
+}
+
+// One spelling throughout, and names as a program of 1999 gives them, in every
+// document and in the pages' stored texts.
+void TestDocuments::wordingIsOneAndOfItsTime_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("-ise, not -ize")
+        << R"(\b(?!(?:size|sizes|sized|prize|prizes|seize|seized|citizen)\b)\w+iz(?:e|es|ed|ing|ation|ations)\b)";
+    QTest::newRow("the Yoga Sutras, not the Yoga Sutra") << R"(\bYoga Sutra\b(?!s))";
+    QTest::newRow("Uttar Pradesh: Uttarakhand dates from 2000") << R"(\bUttarakhand\b)";
+    QTest::newRow("Pondicherry: renamed Puducherry in 2006") << R"(\bPuducherry\b)";
+    QTest::newRow("place names keep their accents")
+        << R"(\b(?:Cordoba|Concepcion|Valparaiso|Vina del Mar|Nunoa|Volcan|Montreal|Quebec|Circulo)\b)";
+}
+
+void TestDocuments::wordingIsOneAndOfItsTime()
+{
+    QFETCH(QString, pattern);
+    const QRegularExpression re(pattern);
+    QVERIFY(re.isValid());
+    QStringList files;
+    for (const QString &name : filesInFolder())
+        files << kDocuments + QLatin1Char('/') + name;
+    QDirIterator stored(QStringLiteral(VIREKA_CONTENT_DIR "/stored"), {"*.rtf"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+    while (stored.hasNext())
+        files << stored.next();
+    QVERIFY(files.size() > 80);
+    for (const QString &file : files) {
+        QTextDocument doc;
+        QVERIFY(vireka::readRtfFile(file, doc));
+        const QRegularExpressionMatch m = re.match(doc.toPlainText());
+        QVERIFY2(!m.hasMatch(), qPrintable(QDir(kDocuments).relativeFilePath(file) + ": " + m.captured(0)));
+    }
 }
 
 // The featured centre pages show their documents in small boxes; a document
@@ -280,21 +365,45 @@ void TestDocuments::centreDocumentsFitTheirBoxes()
     QFETCH(QString, file);
     QFETCH(int, width);
     QFETCH(int, height);
-    vireka::installFontSubstitutions();
-    vireka::DocumentArea area(nullptr);
-    area.setFont(vireka::toQFont(vireka::Sans(8.25)));
-    area.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area.resize(width / 15, height / 15);
-    QTextDocument *doc = area.newDocument();
-    QVERIFY(vireka::readRtfFile(kDocuments + QLatin1Char('/') + file, *doc));
-    area.showDocument(doc);
-    area.show();
-    QApplication::processEvents();
-    const QScrollBar *bar = area.verticalScrollBar();
+    ShownDocument shown;
+    QVERIFY(shown.show(file, width, height, Qt::ScrollBarAsNeeded));
+    const QScrollBar *bar = shown.area.verticalScrollBar();
     // The smallest box holds five lines; even the page's own stored text
     // takes three boxfuls there, so four is "little scrolling".
     const double boxfuls = double(bar->maximum() + bar->pageStep()) / bar->pageStep();
     QVERIFY2(boxfuls <= 4.0, qPrintable(QStringLiteral("%1 boxfuls").arg(boxfuls, 0, 'f', 1)));
+}
+
+// The tradition screen's area is narrow: a style listing must show its first
+// centre without scrolling, or the reader takes the list for empty.
+void TestDocuments::styleListingsOpenOnACentre_data()
+{
+    QTest::addColumn<QString>("file");
+    QFile data(QStringLiteral(VIREKA_CONTENT_DIR "/directory/directory.json"));
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    const QJsonArray styles = QJsonDocument::fromJson(data.readAll()).object().value("styles").toArray();
+    QCOMPARE(styles.size(), 25);
+    for (const QJsonValue &s : styles)
+        QTest::newRow(qPrintable(s["file"].toString())) << s["file"].toString();
+}
+
+void TestDocuments::styleListingsOpenOnACentre()
+{
+    QFETCH(QString, file);
+    ShownDocument shown;
+    QVERIFY(shown.show(file, 4095, 3495, Qt::ScrollBarAlwaysOn));
+    // The first listing name: a bold paragraph that is not the centred title.
+    QTextBlock block = shown.doc->begin();
+    for (; block.isValid(); block = block.next())
+        if (!(block.blockFormat().alignment() & Qt::AlignHCenter) && !block.text().trimmed().isEmpty()
+            && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold)
+            break;
+    QVERIFY2(block.isValid(), "no listing found");
+    const QRectF name = shown.doc->documentLayout()->blockBoundingRect(block);
+    QVERIFY2(name.bottom() <= shown.area.viewport()->height(),
+             qPrintable(QStringLiteral("the first centre starts %1 pixels down a %2-pixel area")
+                            .arg(name.top())
+                            .arg(shown.area.viewport()->height())));
 }
 
 QTEST_MAIN(TestDocuments)

@@ -77,6 +77,19 @@ void checkPhone(const QString &number, const QString &country, const QString &wh
                  .arg(where, number, country));
 }
 
+// The register of companies for England and Wales numbers every company with
+// eight characters; a number of nine digits is one it never issues.
+void checkCompanyNumber(const Entry &e, const QString &where)
+{
+    if (e.companyNumber.isEmpty())
+        return;
+    static const QRegularExpression nineDigits(QStringLiteral("^\\d{9}$"));
+    if (e.country != QLatin1String("England") || !nineDigits.match(e.companyNumber).hasMatch())
+        fail(QStringLiteral("%1: company number \"%2\" is not in a form that no register issues (nine "
+                            "digits, for England only)")
+                 .arg(where, e.companyNumber));
+}
+
 // Branch lines end in ", telephone NUMBER" where they give one.
 void checkBranchPhones(const Entry &e, const QString &where)
 {
@@ -108,6 +121,7 @@ Entry readEntry(const QJsonObject &o, int index)
     e.web = requiredString(o, "web", named);
     e.branches = stringList(o, "branches", named, false);
     e.note = optionalString(o, "note", named);
+    e.companyNumber = optionalString(o, "companyNumber", named);
     e.offers = requiredString(o, "offers", named);
     const QJsonObject styleOffers = o.value(QLatin1String("styleOffers")).toObject();
     for (auto it = styleOffers.constBegin(); it != styleOffers.constEnd(); ++it) {
@@ -139,6 +153,7 @@ Entry readEntry(const QJsonObject &o, int index)
     if (!e.tollFree.isEmpty())
         checkPhone(e.tollFree, e.country, named);
     checkBranchPhones(e, named);
+    checkCompanyNumber(e, named);
     if (!isReservedEmail(e.email))
         fail(QStringLiteral("%1: e-mail \"%2\" is not under a reserved domain").arg(named, e.email));
     if (!isReservedWeb(e.web))
@@ -290,6 +305,7 @@ QString substituteMatches(const QString &text, const QRegularExpression &pattern
 QString resolvePlaceholders(const QString &pattern, const Entry &entry)
 {
     static const QRegularExpression token(QStringLiteral("\\{([a-zA-Z0-9]*)\\}"));
+    static const QRegularExpression branchPart(QStringLiteral("^branch([12])(Label|Details)$"));
     const QString out = substituteMatches(pattern, token, [&](const QRegularExpressionMatch &m) {
         const QString key = m.captured(1);
         QString value;
@@ -304,7 +320,7 @@ QString resolvePlaceholders(const QString &pattern, const Entry &entry)
         else if (key == QLatin1String("city"))
             value = entry.city;
         else if (key == QLatin1String("country"))
-            value = entry.country;
+            value = entry.postalCountry;
         else if (key == QLatin1String("address1") || key == QLatin1String("address2") || key == QLatin1String("address3"))
             value = entry.address.value(key.back().digitValue() - 1);
         else if (key == QLatin1String("phone"))
@@ -319,8 +335,15 @@ QString resolvePlaceholders(const QString &pattern, const Entry &entry)
             value = entry.web;
         else if (key == QLatin1String("branch1") || key == QLatin1String("branch2"))
             value = entry.branches.value(key.back().digitValue() - 1);
-        else if (key == QLatin1String("note"))
+        else if (const QRegularExpressionMatch part = branchPart.match(key); part.hasMatch()) {
+            const QString branch = entry.branches.value(part.captured(1).toInt() - 1);
+            const qsizetype colon = branch.indexOf(QLatin1String(": "));
+            if (colon > 0)
+                value = part.captured(2) == QLatin1String("Label") ? branch.left(colon) : branch.mid(colon + 2);
+        } else if (key == QLatin1String("note"))
             value = entry.note;
+        else if (key == QLatin1String("companyNumber"))
+            value = entry.companyNumber;
         else
             fail(QStringLiteral("unknown placeholder {%1} in \"%2\"").arg(key, pattern));
         if (value.isEmpty())
@@ -364,7 +387,10 @@ Directory loadDirectory(const QString &path)
         const QJsonObject o = v.toObject();
         Country c{requiredString(o, "name", QStringLiteral("country")),
                   requiredString(o, "file", QStringLiteral("country")),
-                  requiredString(o, "intro", QStringLiteral("country"))};
+                  requiredString(o, "intro", QStringLiteral("country")),
+                  optionalString(o, "postalName", QStringLiteral("country"))};
+        if (c.postalName.isEmpty())
+            c.postalName = c.name;
         claimFile(c.file);
         d.countries.append(c);
     }
@@ -387,10 +413,11 @@ Directory loadDirectory(const QString &path)
             fail(QStringLiteral("entry name \"%1\" is used twice").arg(e.displayName()));
         ids.insert(e.id);
         names.insert(e.displayName());
-        const bool knownCountry = std::any_of(d.countries.cbegin(), d.countries.cend(),
-                                              [&e](const Country &c) { return c.name == e.country; });
-        if (!knownCountry)
+        const auto country = std::find_if(d.countries.cbegin(), d.countries.cend(),
+                                          [&e](const Country &c) { return c.name == e.country; });
+        if (country == d.countries.cend())
             fail(QStringLiteral("entry \"%1\": unknown country \"%2\"").arg(e.id, e.country));
+        e.postalCountry = country->postalName;
         QSet<QString> seenStyles;
         for (const QString &s : e.styles) {
             const bool knownStyle = std::any_of(d.styles.cbegin(), d.styles.cend(),

@@ -35,6 +35,7 @@ struct Entry
     QStringList styles; // style captions, as on the tradition screen
     QString city;
     QString country;
+    QString postalCountry; // the country as an address writes it
     QStringList address; // street lines without the country
     QString phone;
     QString fax;
@@ -44,6 +45,7 @@ struct Entry
     QList<Person> people;
     QStringList branches;
     QString note;
+    QString companyNumber;
     QString offers;                    // the country listing's line
     QMap<QString, QString> styleOffers; // style caption -> the style listing's line
 
@@ -60,6 +62,7 @@ struct Country
     QString name;
     QString file;
     QString intro;
+    QString postalName; // for addresses, where it differs from the caption's name
 };
 
 struct Style
@@ -138,8 +141,10 @@ QString substituteMatches(const QString &text, const QRegularExpression &pattern
 
 // Replaces {name}, {abbreviation}, {person}, {person2}, {city} and {country},
 // and the contact details {address1} to {address3}, {phone}, {fax},
-// {tollFree}, {email}, {web}, {branch1}, {branch2} and {note}, with the
-// entry's values; an unknown or empty placeholder is a DataError.
+// {tollFree}, {email}, {web}, {branch1}, {branch2}, {note} and {companyNumber},
+// with the entry's values; {branch1Label} and {branch1Details} (and for
+// branch 2) are the branch line before and after its first ": ". An unknown
+// or empty placeholder is a DataError.
 QString resolvePlaceholders(const QString &pattern, const Entry &entry);
 
 // True for addresses that can never reach anyone: the reserved .example

@@ -43,7 +43,7 @@ void writeContact(RtfWriter &w, const Entry &e, int size)
 {
     for (const QString &line : e.address)
         w.paragraph(line, size);
-    w.paragraph(e.country, size);
+    w.paragraph(e.postalCountry, size);
     w.paragraph(QStringLiteral("Telephone: ") + e.phone, size);
     if (!e.fax.isEmpty())
         w.paragraph(QStringLiteral("Fax: ") + e.fax, size);
@@ -65,7 +65,7 @@ void writeContact(RtfWriter &w, const Entry &e, int size)
 void writeCentreContact(RtfWriter &w, const Entry &e, int size)
 {
     for (qsizetype i = 0; i < e.address.size(); ++i)
-        w.paragraph(e.address.at(i) + (i + 1 == e.address.size() ? QStringLiteral(", ") + e.country : QString()),
+        w.paragraph(e.address.at(i) + (i + 1 == e.address.size() ? QStringLiteral(", ") + e.postalCountry : QString()),
                     size);
     QString phones = QStringLiteral("Telephone: ") + e.phone;
     if (!e.fax.isEmpty())
@@ -122,8 +122,8 @@ QByteArray countryDocument(const Directory &d, const Country &country)
         w.paragraph(e->offers, kLineSize);
         w.blank();
     }
-    w.paragraph(QStringLiteral("All listings are free of charge. A centre that wishes to be listed, "
-                               "or to correct its entry, will find out how under SubmitLink, below the country names."),
+    w.paragraph(QStringLiteral("All listings are free of charge. How to submit a listing is explained "
+                               "under SubmitLink, below the country names."),
                 kFootSize);
     return w.finish();
 }
@@ -145,17 +145,15 @@ QByteArray styleDocument(const Directory &d, const Style &style)
     w.blank();
     w.paragraph(style.intro, kLineSize);
     w.blank();
-    w.paragraph(QStringLiteral("Each centre's full entry, with its address, telephone, e-mail and web "
-                               "address, is in the listing of its country: click Find Country of "
-                               "Center, then the country named below."),
-                kLineSize);
-    w.blank();
     for (const Entry *e : entries) {
         w.paragraph(e->displayName(), kNameSize, true);
         w.paragraph(e->city + QStringLiteral(", ") + e->country, kLineSize);
         w.paragraph(e->offersFor(style.caption), kLineSize);
         w.blank();
     }
+    // After the list, so that the narrow area opens on the centres themselves.
+    w.paragraph(QStringLiteral("Full entries are in the country listings: click Find Country of Center."),
+                kFootSize);
     return w.finish();
 }
 

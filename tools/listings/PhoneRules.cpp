@@ -27,7 +27,8 @@ constexpr Rule kRules[] = {
     {"Chile", R"(\+56(?: \d+)+)"},     // 8 digits; real numbers have 9
     {"Holland", R"(\+31(?: \d+)+)"},   // 8 digits; real numbers have 9
     {"India", R"(\+91(?: \d+)+)"},     // 9 digits; real numbers have 10
-    {"Nepal", R"(\+977(?: \d+)+)"},    // 7 digits; real fixed-line numbers have 8
+    // 7 digits, real fixed-line numbers have 8; every one reads area code, 55 01, the rest.
+    {"Nepal", R"(\+977 (?:1 55 01\d\d|[1-9]\d 55 01\d))"},
 };
 
 struct ShortBy

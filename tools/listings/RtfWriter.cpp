@@ -53,6 +53,10 @@ QByteArray RtfWriter::escape(const QString &text)
             out += "\\endash ";
         } else if (u == 0x00a0) {
             out += "\\~";
+        } else if (u > 0x00a0 && u <= 0x00ff) {
+            // Accented letters as the document's code page (Windows-1252, which
+            // agrees with Latin-1 here) writes them; the file stays ASCII.
+            out += "\\'" + QByteArray::number(int(u), 16);
         } else {
             throw RtfTextError(QStringLiteral("character U+%1 cannot be written in \"%2\"")
                                    .arg(unsigned(u), 4, 16, QLatin1Char('0'))

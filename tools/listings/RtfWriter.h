@@ -17,7 +17,7 @@ public:
 
 // Writes the small RTF dialect every shipped document uses: Times New Roman
 // paragraphs, a few point sizes, bold, centring and one text colour, with
-// CRLF line ends and ASCII only. Long paragraphs are wrapped in the source
+// CRLF line ends and ASCII bytes only. Long paragraphs are wrapped in the source
 // after a space, which RTF readers ignore, so the files stay diff-friendly.
 class RtfWriter
 {
@@ -53,8 +53,8 @@ public:
     QByteArray finish();
 
     // Escapes one piece of text for the document body. En dash and no-break
-    // space become their control words; any other non-ASCII character, or a
-    // control character, is refused.
+    // space become their control words and accented Latin-1 letters \'hh
+    // escapes; any other non-ASCII character, or a control character, is refused.
     static QByteArray escape(const QString &text);
 
 private:

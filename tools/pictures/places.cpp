@@ -295,7 +295,7 @@ QImage jettyHeadstand(QSize size)
         drawPlacedFigure(p, pose, look, t);
         // The caption printed into the photograph.
         const QFont font = pictureFont("Liberation Sans", h * 0.036, true);
-        caption(p, QRectF(0, h * 0.86, w, h * 0.05), "Sirsasana - Lake Veyra jetty", font, QColor(255, 250, 220), Qt::AlignCenter);
+        caption(p, QRectF(0, h * 0.86, w, h * 0.05), "Sirsasana - Loosdrechtse Plassen", font, QColor(255, 250, 220), Qt::AlignCenter);
         caption(p, QRectF(0, h * 0.91, w, h * 0.05), "Summer 1997", font, QColor(255, 250, 220), Qt::AlignCenter);
     });
 }
