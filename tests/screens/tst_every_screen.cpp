@@ -64,6 +64,23 @@ private slots:
         QCOMPARE(screen.client()->focusPolicy(), Qt::NoFocus);
     }
 
+    // A caption meant for one line fits its field: condensed where need be, never wrapped or cut.
+    void singleLineCaptionsFitTheirFields_data() { addScreenRows(); }
+    void singleLineCaptionsFitTheirFields()
+    {
+        QFETCH(QString, name);
+        Screen &screen = screenNamed(name).open();
+        for (const LabelControl *label : screen.client()->findChildren<LabelControl *>()) {
+            const QByteArray caption = label->caption().toUtf8();
+            QVERIFY2(label->width() <= label->fieldWidth(), caption.constData());
+            const int inset = label->bordered() ? 2 : 0;
+            const QFontMetricsF metrics(label->font());
+            if (label->caption().contains(QLatin1Char('\n')) || label->height() - inset >= 2 * metrics.lineSpacing())
+                continue;
+            QVERIFY2(metrics.horizontalAdvance(label->caption()) <= label->width() - inset, caption.constData());
+        }
+    }
+
     // Controls that promise to cover themselves spare their parent's painting beneath them; one that
     // then leaves a pixel unpainted shows whatever the window held there before.
     void everyPixelIsPainted_data() { addScreenRows(); }
