@@ -1,6 +1,7 @@
 #include "ScreenWindow.h"
 
 #include "Screen.h"
+#include "ScreenAccessibility.h"
 
 #include <QCloseEvent>
 
@@ -12,6 +13,7 @@ QMargins frameSeen;
 
 ScreenWindow::ScreenWindow(Screen &screen, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_screen(&screen)
 {
+    installScreenAccessibility();
 }
 
 QMargins ScreenWindow::lastFrameSeen()
