@@ -56,6 +56,8 @@ private slots:
         if (!spec.maximised)
             QCOMPARE(screen.client()->size(), QSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight)));
         QCOMPARE(!window->windowIcon().isNull(), spec.programIcon);
+        for (int pixels : {16, 32, 48, 64, 128, 256}) // task switchers want more than the icon file's 32
+            QCOMPARE(window->windowIcon().availableSizes().contains(QSize(pixels, pixels)), spec.programIcon);
         const Qt::WindowFlags flags = window->windowFlags();
         QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), spec.buttons != TitleButtons::None);
         QCOMPARE(bool(flags & Qt::WindowMinMaxButtonsHint), spec.buttons == TitleButtons::All);
