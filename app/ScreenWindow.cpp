@@ -2,6 +2,7 @@
 
 #include "Screen.h"
 #include "ScreenAccessibility.h"
+#include "WindowHints.h"
 
 #include <QCloseEvent>
 
@@ -49,6 +50,15 @@ void ScreenWindow::moveEvent(QMoveEvent *event)
         m_centreArea.reset();
         centreOn(area);
     }
+}
+
+void ScreenWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Some window managers draw a maximise box on every window, and maximise on a double click on
+    // the title: a screen without the box goes back to its design size.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() && m_screen && !maximisable(m_screen->spec()))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

@@ -28,6 +28,7 @@ public:
     static QMargins lastFrameSeen();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 

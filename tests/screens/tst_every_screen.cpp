@@ -61,7 +61,7 @@ private slots:
         const Qt::WindowFlags flags = window->windowFlags();
         QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), spec.buttons != TitleButtons::None);
         QCOMPARE(bool(flags & Qt::WindowMinMaxButtonsHint), spec.buttons == TitleButtons::All);
-        QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Tool, !spec.showInTaskbar);
+        QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Dialog, spec.border == Border::FixedDialog);
         QCOMPARE(window->minimumSize() == window->maximumSize(), spec.border != Border::Sizable);
         QCOMPARE(screen.client()->focusPolicy(), Qt::NoFocus);
     }
