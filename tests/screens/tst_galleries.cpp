@@ -36,16 +36,22 @@ QString credit(const char *namePart)
     return QStringLiteral("Photo courtesy of ") + QString::fromLatin1(namePart) + QStringLiteral(" (see Listing)");
 }
 
+// The photograph in the format its file name asks for.
+QByteArray encoded(const QImage &photo, const QString &name)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, name.endsWith(QLatin1String(".jpg")) ? "JPG" : "BMP");
+    return bytes;
+}
+
 // Writes a photograph of the given size and colour, in the format its name asks for.
 void writePhoto(const ShellFixture &folder, const QString &name, QSize size, QColor colour = Qt::darkGreen)
 {
     QImage photo(size, QImage::Format_RGB32);
     photo.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    photo.save(&buffer, name.endsWith(QLatin1String(".jpg")) ? "JPG" : "BMP");
-    folder.writeFile(name, bytes);
+    folder.writeFile(name, encoded(photo, name));
 }
 
 // A busy photograph, as a camera's is, of which only the first `kept` bytes reached the folder.
@@ -55,11 +61,7 @@ void writeCutPhoto(const ShellFixture &folder, const QString &name, qsizetype ke
     for (int y = 0; y < photo.height(); ++y)
         for (int x = 0; x < photo.width(); ++x)
             photo.setPixel(x, y, qRgb(x * y % 256, (x ^ y) % 256, (x + 3 * y) % 256));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    photo.save(&buffer, name.endsWith(QLatin1String(".jpg")) ? "JPG" : "BMP");
-    folder.writeFile(name, bytes.left(kept));
+    folder.writeFile(name, encoded(photo, name).left(kept));
 }
 
 // A bitmap header that claims 60,000 x 60,000 pixels in a file of a few dozen bytes.
