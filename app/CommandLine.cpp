@@ -4,17 +4,13 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
-
 namespace vireka {
 
 namespace {
 
-// Exit status of a command line the program does not take, as command-line tools use it.
-constexpr int UsageError = 2;
-
 // The options Qt's own application object takes (-platform offscreen, -style fusion, ...). They are
-// known here, unlisted in the help, so that the program still starts with them.
+// known here, unlisted in the help, so that their values are read as values: -qwindowtitle --help
+// names a title and asks for no help.
 struct ToolkitOption {
     const char *name;
     bool takesValue;
@@ -32,8 +28,8 @@ void describe(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "A reference program about yoga: instructions on the practice, articles, a book sampler,\n"
-        "a directory of yoga centres and two photo galleries. It takes no files or arguments;\n"
-        "everything it shows ships with it."));
+        "a directory of yoga centres and two photo galleries. It opens no files and ignores any\n"
+        "other argument; everything it shows ships with it."));
     // Qt's own options are written with one dash; -h and -v stay the short forms of help and version.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
@@ -57,11 +53,11 @@ std::optional<int> answerCommandLine(int &argc, char **argv)
 
     QCommandLineParser parser;
     describe(parser);
-    const bool understood = parser.parse(arguments);
-    const bool asksForText = understood && (parser.isSet(QStringLiteral("help")) ||
-                                            parser.isSet(QStringLiteral("help-all")) ||
-                                            parser.isSet(QStringLiteral("version")));
-    if (understood && !asksForText && parser.positionalArguments().isEmpty())
+    // Unknown options and files are not errors: a launcher that passes them still starts the program.
+    parser.parse(arguments);
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!help && !version)
         return std::nullopt;
 
     // A core application, never a window, gives the help text the program's name and version.
@@ -69,23 +65,11 @@ std::optional<int> answerCommandLine(int &argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Vireka"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIREKA_VERSION));
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    const QString hint = QStringLiteral("Try 'vireka --help' for more information.\n");
-    if (!understood) {
-        err << "vireka: " << parser.errorText() << '\n' << hint;
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    if (help)
         out << parser.helpText();
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
+    else
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
-        return 0;
-    }
-    err << "vireka: unexpected argument '" << parser.positionalArguments().constFirst()
-        << "': the program opens no files and takes no arguments.\n" << hint;
-    return UsageError;
+    return 0;
 }
 
 } // namespace vireka

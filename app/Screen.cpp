@@ -8,6 +8,7 @@
 #include "ScreenWindow.h"
 #include "Shell.h"
 #include "Units.h"
+#include "WindowHints.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -21,28 +22,6 @@
 namespace vireka {
 
 namespace {
-
-Qt::WindowFlags windowFlags(const ScreenSpec &spec)
-{
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (!spec.showInTaskbar)
-        flags |= Qt::Tool;
-    else if (spec.border == Border::FixedDialog)
-        flags |= Qt::Dialog;
-    else
-        flags |= Qt::Window;
-    switch (spec.buttons) {
-    case TitleButtons::All:
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
-        break;
-    case TitleButtons::CloseOnly:
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        break;
-    case TitleButtons::None:
-        break;
-    }
-    return flags;
-}
 
 // The events a handler can be named for, and the signal of each control kind that raises them.
 enum class Event { Click, Change, MouseMove, Load };
@@ -331,6 +310,7 @@ void Screen::show()
         placeWindow();
         if (m_controls.firstFocus)
             m_controls.firstFocus->setFocus();
+        hintWindowManager(*m_window, m_spec);
         if (m_spec.maximised)
             m_window->showMaximized();
         else

@@ -1,6 +1,8 @@
 #include "ScreenWindow.h"
 
 #include "Screen.h"
+#include "ScreenAccessibility.h"
+#include "WindowHints.h"
 
 #include <QCloseEvent>
 
@@ -12,6 +14,7 @@ QMargins frameSeen;
 
 ScreenWindow::ScreenWindow(Screen &screen, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_screen(&screen)
 {
+    installScreenAccessibility();
 }
 
 QMargins ScreenWindow::frameNow() const
@@ -42,6 +45,15 @@ void ScreenWindow::moveEvent(QMoveEvent *event)
         m_centreArea.reset();
         centreOn(area);
     }
+}
+
+void ScreenWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Some window managers draw a maximise box on every window, and maximise on a double click on
+    // the title: a screen without the box goes back to its design size.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() && m_screen && !maximisable(m_screen->spec()))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

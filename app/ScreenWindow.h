@@ -25,6 +25,7 @@ public:
     void centreOn(const QRect &area);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 

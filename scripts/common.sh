@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run.
 
-VIREKA_PACKAGES=(cmake g++ qt6-base-dev fonts-liberation)
+VIREKA_PACKAGES=(cmake g++ qt6-base-dev libxcb1-dev fonts-liberation)
 # What scripts/package.sh needs to make the Debian package: dpkg-shlibdeps finds the libraries the
 # program links, file tells CPack which files are programs, fc-match finds the font's package.
 VIREKA_PACKAGE_TOOLS=(dpkg-dev file fontconfig)

@@ -43,8 +43,10 @@ LabelControl::LabelControl(const ControlSpec &spec, QWidget *parent)
     , m_wordWrap(spec.wordWrap)
     , m_autoSize(spec.autoSize)
     , m_designWidth(twipsToPixels(spec.width))
+    , m_designHeight(twipsToPixels(spec.height))
+    , m_designFont(toQFont(spec.font))
 {
-    setFont(toQFont(spec.font));
+    condenseToField();
     setFocusPolicy(Qt::NoFocus);
     if (!m_transparent)
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -58,6 +60,7 @@ void LabelControl::setCaption(const QString &caption)
         return;
     m_caption = caption;
     m_textStale = true;
+    condenseToField();
     if (m_autoSize)
         fitToText();
     update();
@@ -92,6 +95,45 @@ int LabelControl::textFlags() const
     if (wraps())
         flags |= Qt::TextWordWrap;
     return flags;
+}
+
+bool LabelControl::singleLine() const
+{
+    if (m_caption.contains(QLatin1Char('\n')) || m_caption.contains(QLatin1Char('\r')))
+        return false;
+    if (m_autoSize)
+        return !m_wordWrap;
+    const int inset = m_border ? 2 * BorderPixels : 0;
+    return m_designHeight - inset < 2 * QFontMetricsF(m_designFont).lineSpacing();
+}
+
+// The substitute faces are wider than the design's, and the captions name wider names than the
+// fields were drawn for: a caption meant for one line that would run past its field is condensed
+// horizontally until it fits, down to the narrowest stretch, before it wraps or is cut.
+void LabelControl::condenseToField()
+{
+    QFont face = m_designFont;
+    const QString text = laidOutCaption(m_caption);
+    const qreal room = m_designWidth - (m_border ? 2 * BorderPixels : 0);
+    auto fits = [&face, &text, room](int stretch) {
+        face.setStretch(stretch);
+        return QFontMetricsF(face).horizontalAdvance(text) <= room;
+    };
+    if (!singleLine() || fits(100)) {
+        setFont(m_designFont);
+        return;
+    }
+    // The widest stretch that fits: `fitting` fits (or is the narrowest), `tooWide` does not.
+    int fitting = NarrowestStretch, tooWide = 100;
+    while (tooWide - fitting > 1) {
+        const int middle = (fitting + tooWide) / 2;
+        if (fits(middle))
+            fitting = middle;
+        else
+            tooWide = middle;
+    }
+    face.setStretch(fitting);
+    setFont(face);
 }
 
 void LabelControl::fitToText()

@@ -25,6 +25,13 @@ public:
     QColor backColour() const { return m_back; }
     QColor textColour() const { return m_fore; }
 
+    // The width the table gives the label: an AutoSize label's text is fitted to it as well.
+    int fieldWidth() const { return m_designWidth; }
+    bool bordered() const { return m_border; }
+
+    // How far a single-line caption that is wider than its field is condensed, at the most.
+    static constexpr int NarrowestStretch = 60;
+
 signals:
     void clicked();
     void changed();
@@ -41,6 +48,8 @@ private:
     bool wraps() const;
     int textFlags() const;
     void fitToText();
+    bool singleLine() const;
+    void condenseToField();
     const QStaticText &laidOutText();
 
     QString m_caption;
@@ -52,6 +61,8 @@ private:
     bool m_wordWrap;
     bool m_autoSize;
     int m_designWidth;
+    int m_designHeight;
+    QFont m_designFont;
     bool m_pressed = false;
     // The caption laid out once for its width, so that repainting only draws glyphs.
     QStaticText m_text;

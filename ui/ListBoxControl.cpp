@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include <algorithm>
-
 namespace vireka {
 
 ListBoxControl::ListBoxControl(QWidget *parent) : QListWidget(parent)
@@ -22,17 +20,40 @@ ListBoxControl::ListBoxControl(QWidget *parent) : QListWidget(parent)
 
 void ListBoxControl::keyPressEvent(QKeyEvent *event)
 {
-    // Qt gives a focused list a current row before anything is chosen; moving on from there would
-    // skip the first entry.
-    static constexpr int movingKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp,
-                                         Qt::Key_PageDown};
-    const bool moving = std::find(std::begin(movingKeys), std::end(movingKeys), event->key()) != std::end(movingKeys);
-    if (moving && count() > 0 && selectedItems().isEmpty()) {
+    if (count() == 0 || !selectedItems().isEmpty()) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    // Nothing is chosen yet, though Qt has made the first entry current when the list took the
+    // focus: every key chooses as if from above the first entry, which Qt would otherwise skip or
+    // only mark.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
         setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
         event->accept();
         return;
+    case Qt::Key_End:
+        setCurrentRow(count() - 1, QItemSelectionModel::ClearAndSelect);
+        event->accept();
+        return;
+    case Qt::Key_PageDown:
+        setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        break;
+    default:
+        // A first letter searches from the first entry on, the first entry included.
+        if (!event->text().isEmpty() && event->text().front().isPrint())
+            selectionModel()->clearCurrentIndex();
+        break;
     }
     QListWidget::keyPressEvent(event);
+    // A page down in a list of one entry moves nowhere; it still chooses.
+    if (event->key() == Qt::Key_PageDown && selectedItems().isEmpty())
+        setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
 }
 
 void ListBoxControl::mousePressEvent(QMouseEvent *event)

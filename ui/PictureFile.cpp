@@ -3,7 +3,10 @@
 #include "ImageControl.h"
 #include "Pictures.h"
 #include "ProgramFile.h"
+#include "WholePicture.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -15,7 +18,15 @@ QImage readPictureFile(const QString &path)
     // Only regular files: a named pipe under a picture's name would block the program.
     if (!QFileInfo(path).isFile())
         return {};
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureFileBytes)
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (!holdsWholePicture(bytes))
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
     const QSize claimed = reader.size();
     if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
         return {};

@@ -44,7 +44,12 @@ QImage drawable(QImage picture)
 
 QIcon programIcon()
 {
-    static const QIcon icon(QStringLiteral(":/pictures/program.ico"));
+    static const QIcon icon = [] {
+        QIcon sizes(QStringLiteral(":/pictures/program.ico"));
+        for (int pixels : {48, 64, 128, 256})
+            sizes.addFile(QStringLiteral(":/icons/program-%1.png").arg(pixels), QSize(pixels, pixels));
+        return sizes;
+    }();
     return icon;
 }
 

@@ -15,7 +15,8 @@ QImage builtInPicture(const char *path);
 // an indexed or 24-bit picture would otherwise be converted again on every paint.
 QImage drawable(QImage picture);
 
-// The window icon of the screens that carry one.
+// The window icon of the screens that carry one: the icon file's 16 and 32 pixels, and 48 to 256
+// pixels drawn alike.
 QIcon programIcon();
 
 // The arrow cursor of pointer kind 99, with its hot spot at the arrow's tip.

@@ -99,9 +99,9 @@ void frmPhotoAsanas::lstAsanas_Click()
 
 void frmPhotoAsanas::lblAsanas_Change()
 {
-    const QString chosen = control<LabelControl>("lblAsanas").caption();
+    // Read for every row, so that each comparison sees what the label holds at that moment.
     for (const Pose &pose : poses) {
-        if (chosen != QLatin1String(pose.entry))
+        if (control<LabelControl>("lblAsanas").caption() != QLatin1String(pose.entry))
             continue;
         // The credit line follows only a picture that loaded, so a failure leaves both as they were.
         if (!LoadPictureFile(control<ImageControl>("Image1"), QString::fromLatin1(pose.picture)))

@@ -72,6 +72,27 @@ private slots:
         QVERIFY(checked > 0);
     }
 
+    // A screen is a frame (the About box a dialog), and a screen reader meets its controls top to
+    // bottom and left to right, not in stacking order.
+    void aScreenIsAFrameReadInReadingOrder_data() { test::addScreenRows(); }
+    void aScreenIsAFrameReadInReadingOrder()
+    {
+        QFETCH(QString, name);
+        Screen &screen = screenClass(name.toStdString())->open();
+        const bool dialog = screen.spec().border == Border::FixedDialog;
+        QCOMPARE(accessible(screen.window())->role(), dialog ? QAccessible::Dialog : QAccessible::Window);
+        QAccessibleInterface *client = accessible(screen.client());
+        QCOMPARE(client->childCount(), int(screen.client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size()));
+        auto corner = [client](int i) {
+            const QPoint at = static_cast<QWidget *>(client->child(i)->object())->pos();
+            return std::pair(at.y(), at.x());
+        };
+        for (int i = 0; i < client->childCount(); ++i) {
+            QCOMPARE(client->indexOfChild(client->child(i)), i);
+            QVERIFY2(i == 0 || corner(i - 1) <= corner(i), qPrintable(client->child(i)->object()->objectName()));
+        }
+    }
+
     void pressingALinkRunsItsClick_data() { test::addLinkRows(); }
 
     void pressingALinkRunsItsClick()

@@ -1,5 +1,6 @@
-// The program answers --help and --version as command-line programs do, refuses what it does not
-// take, and in all these cases ends without opening a window: the runs here have no display at all.
+// The program answers --help and --version as command-line programs do and ends without opening a
+// window; anything else it ignores and starts. The runs here have no display at all, so a start
+// shows as the display that could not be reached.
 #include <QProcess>
 #include <QtTest>
 
@@ -67,25 +68,22 @@ private slots:
         QVERIFY2(!help.contains("platform"), "the toolkit's own options stay out of the help");
     }
 
-    void refuses_data()
+    void ignores_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("complaint");
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << QStringLiteral("bogus");
-        QTest::newRow("unknown short option") << QStringList{"-x"} << QStringLiteral("'x'");
-        QTest::newRow("a file") << QStringList{"Pranayama.rtf"} << QStringLiteral("Pranayama.rtf");
-        QTest::newRow("toolkit option without its value") << QStringList{"-platform"} << QStringLiteral("platform");
+        QTest::newRow("unknown option") << QStringList{"--bogus"};
+        QTest::newRow("unknown short option") << QStringList{"-x"};
+        QTest::newRow("a file") << QStringList{"Pranayama.rtf"};
+        QTest::newRow("toolkit option without its value") << QStringList{"-platform"};
     }
 
-    void refuses()
+    void ignores()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, complaint);
         const Run r = run(arguments);
-        QCOMPARE(r.status, 2);
         QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.contains(complaint), qPrintable(r.err));
-        QVERIFY2(r.err.contains("vireka --help"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("could not connect to display"), qPrintable(r.err));
+        QVERIFY2(!r.err.contains("vireka:"), qPrintable(r.err));
     }
 };
 

@@ -69,6 +69,44 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), &screen.control<QWidget>(controlName.constData()));
     }
 
+    // On a fresh list, which took the focus when its screen opened, the first key chooses as a list
+    // box does, and the next Down chooses the entry after that one.
+    void aFreshListChoosesOnEveryNavigationKey_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("chosen");
+        const QString asanas = "frmPhotoAsanas", listings = "frmPhotoListings";
+        QTest::newRow("asanas: Down") << asanas << "lstAsanas" << int(Qt::Key_Down) << "" << 0;
+        QTest::newRow("asanas: Up") << asanas << "lstAsanas" << int(Qt::Key_Up) << "" << 0;
+        QTest::newRow("asanas: Home") << asanas << "lstAsanas" << int(Qt::Key_Home) << "" << 0;
+        QTest::newRow("asanas: Page Up") << asanas << "lstAsanas" << int(Qt::Key_PageUp) << "" << 0;
+        QTest::newRow("asanas: End") << asanas << "lstAsanas" << int(Qt::Key_End) << "" << 23;
+        QTest::newRow("asanas: Page Down") << asanas << "lstAsanas" << int(Qt::Key_PageDown) << "" << 23;
+        QTest::newRow("asanas: B, the first entry's letter") << asanas << "lstAsanas" << int(Qt::Key_B) << "b" << 0;
+        QTest::newRow("asanas: K") << asanas << "lstAsanas" << int(Qt::Key_K) << "k" << 6;
+        QTest::newRow("listings: Home") << listings << "lstPhotoListings" << int(Qt::Key_Home) << "" << 0;
+        QTest::newRow("listings: End") << listings << "lstPhotoListings" << int(Qt::Key_End) << "" << 13;
+        QTest::newRow("listings: Down") << listings << "lstPhotoListings" << int(Qt::Key_Down) << "" << 0;
+    }
+    void aFreshListChoosesOnEveryNavigationKey()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, list);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, chosen);
+        const QByteArray screenName = screen.toLatin1(), listName = list.toLatin1();
+        auto &entries = openActive(screenName.constData()).control<ListBoxControl>(listName.constData());
+        QCOMPARE(QApplication::focusWidget(), &entries);
+        QTest::sendKeyEvent(QTest::Click, &entries, Qt::Key(key), text, {});
+        QCOMPARE(entries.selectedItems(), QList<QListWidgetItem *>{entries.item(chosen)});
+        QTest::keyClick(&entries, Qt::Key_Down);
+        QCOMPARE(entries.selectedItems(), QList<QListWidgetItem *>{entries.item(qMin(chosen + 1, entries.count() - 1))});
+    }
+
     void enterClosesTheSchoolsFirstPageAtOnce()
     {
         openActive("frmPhotoListings");

@@ -109,19 +109,6 @@ private slots:
         QVERIFY(area->verticalScrollBar()->value() > 0);
     }
 
-    void theFirstArrowOnAFreshListChoosesTheFirstEntry()
-    {
-        frmPhotoAsanas &screen = openActive<frmPhotoAsanas>();
-        auto *list = &screen.control<ListBoxControl>("lstAsanas");
-        QCOMPARE(focused(), list);
-        QTest::mouseClick(screen.client(), Qt::LeftButton, {}, QPoint(500, 400)); // the bare background
-        QCOMPARE(focused(), list);
-        press(Qt::Key_Down);
-        QCOMPARE(screen.control<LabelControl>("lblAsanas").caption(), QStringLiteral("Bakasana"));
-        press(Qt::Key_Down);
-        QCOMPARE(screen.control<LabelControl>("lblAsanas").caption(), QStringLiteral("Bipjanu"));
-    }
-
     void tabVisitsOnlyControlsThatTakeTheFocusInTabOrder()
     {
         TestTabs &screen = openActive<TestTabs>();

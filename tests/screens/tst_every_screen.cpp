@@ -58,12 +58,31 @@ private slots:
         if (!spec.maximised)
             QCOMPARE(screen.client()->size(), QSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight)));
         QCOMPARE(!window->windowIcon().isNull(), spec.programIcon);
+        for (int pixels : {16, 32, 48, 64, 128, 256}) // task switchers want more than the icon file's 32
+            QCOMPARE(window->windowIcon().availableSizes().contains(QSize(pixels, pixels)), spec.programIcon);
         const Qt::WindowFlags flags = window->windowFlags();
         QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), spec.buttons != TitleButtons::None);
         QCOMPARE(bool(flags & Qt::WindowMinMaxButtonsHint), spec.buttons == TitleButtons::All);
-        QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Tool, !spec.showInTaskbar);
+        QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Dialog, spec.border == Border::FixedDialog);
         QCOMPARE(window->minimumSize() == window->maximumSize(), spec.border != Border::Sizable);
         QCOMPARE(screen.client()->focusPolicy(), Qt::NoFocus);
+    }
+
+    // A caption meant for one line fits its field: condensed where need be, never wrapped or cut.
+    void singleLineCaptionsFitTheirFields_data() { addScreenRows(); }
+    void singleLineCaptionsFitTheirFields()
+    {
+        QFETCH(QString, name);
+        Screen &screen = screenNamed(name).open();
+        for (const LabelControl *label : screen.client()->findChildren<LabelControl *>()) {
+            const QByteArray caption = label->caption().toUtf8();
+            QVERIFY2(label->width() <= label->fieldWidth(), caption.constData());
+            const int inset = label->bordered() ? 2 : 0;
+            const QFontMetricsF metrics(label->font());
+            if (label->caption().contains(QLatin1Char('\n')) || label->height() - inset >= 2 * metrics.lineSpacing())
+                continue;
+            QVERIFY2(metrics.horizontalAdvance(label->caption()) <= label->width() - inset, caption.constData());
+        }
     }
 
     // Controls that promise to cover themselves spare their parent's painting beneath them; one that

@@ -37,16 +37,32 @@ QString credit(const char *namePart)
     return QStringLiteral("Photo courtesy of ") + QString::fromLatin1(namePart) + QStringLiteral(" (see Listing)");
 }
 
+// The photograph in the format its file name asks for.
+QByteArray encoded(const QImage &photo, const QString &name)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, name.endsWith(QLatin1String(".jpg")) ? "JPG" : "BMP");
+    return bytes;
+}
+
 // Writes a photograph of the given size and colour, in the format its name asks for.
 void writePhoto(const ShellFixture &folder, const QString &name, QSize size, QColor colour = Qt::darkGreen)
 {
     QImage photo(size, QImage::Format_RGB32);
     photo.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    photo.save(&buffer, name.endsWith(QLatin1String(".jpg")) ? "JPG" : "BMP");
-    folder.writeFile(name, bytes);
+    folder.writeFile(name, encoded(photo, name));
+}
+
+// A busy photograph, as a camera's is, of which only the first `kept` bytes reached the folder.
+void writeCutPhoto(const ShellFixture &folder, const QString &name, qsizetype kept)
+{
+    QImage photo(300, 300, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x * y % 256, (x ^ y) % 256, (x + 3 * y) % 256));
+    folder.writeFile(name, encoded(photo, name).left(kept));
 }
 
 // A bitmap header that claims 60,000 x 60,000 pixels in a file of a few dozen bytes.
@@ -276,10 +292,13 @@ private slots:
         fixture.writeFile("Siddhasana.bmp", QByteArray());
         fixture.writeFile("Padmasana.bmp", hugeBitmapHeader());
         QVERIFY(::mkfifo(QFile::encodeName(fixture.folder() + QStringLiteral("/Sirsasana.jpg")).constData(), 0600) == 0);
+        writeCutPhoto(fixture, "Marichyasana.jpg", 3000);
+        writeCutPhoto(fixture, "Halasana.bmp", 54 + 300 * 300 * 3 - 1);
         writePhoto(fixture, "Bakasana.jpg", {70, 70});
         frmPhotoAsanas &screen = OpenScreen<frmPhotoAsanas>();
         choose(screen, "Nauli");
-        for (const char *failing : {"Tadasana", "Trikona", "Siddhasana", "Padmasana", "Sirsasana"}) {
+        for (const char *failing :
+             {"Tadasana", "Trikona", "Siddhasana", "Padmasana", "Sirsasana", "Marichyasana", "Halasana"}) {
             choose(screen, failing);
             QCOMPARE(relayed(screen), QString::fromLatin1(failing));
             QCOMPARE(image(screen).picture().size(), QSize(90, 120));
