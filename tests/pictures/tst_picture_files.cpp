@@ -109,19 +109,25 @@ BmpHeader bmpHeader(const QByteArray &b)
     return h;
 }
 
-void checkBmp(const QByteArray &bytes, int bits, int width, int height)
+// What is wrong with a bitmap the program is to read, or nothing.
+QString bmpFault(const QByteArray &bytes, int bits, int width, int height)
 {
     const BmpHeader h = bmpHeader(bytes);
-    QVERIFY2(h.ok, "not a Windows bitmap with an information header");
-    QCOMPARE(h.bits, bits);
-    QCOMPARE(h.compression, quint32(0));
-    QCOMPARE(h.width, width);
-    QCOMPARE(h.height, height); // positive: bottom-up rows, as every reader expects
-    QCOMPARE(h.fileSize, quint32(bytes.size()));
+    if (!h.ok)
+        return QStringLiteral("not a Windows bitmap with an information header");
+    if (h.bits != bits || h.compression != 0)
+        return QStringLiteral("%1 bits, compression %2").arg(h.bits).arg(h.compression);
+    // A positive height: bottom-up rows, as every reader expects.
+    if (h.width != width || h.height != height)
+        return QStringLiteral("%1 x %2 in the header").arg(h.width).arg(h.height);
+    if (h.fileSize != quint32(bytes.size()))
+        return QStringLiteral("the header's file size is %1, the file's %2").arg(h.fileSize).arg(bytes.size());
     const int stride = ((width * bits + 31) / 32) * 4;
-    QCOMPARE(qint64(bytes.size()) - h.pixelOffset, qint64(stride) * height);
-    if (bits == 8)
-        QVERIFY2(h.pixelOffset >= 54 + 256 * 4, "an 8-bit bitmap needs its palette");
+    if (qint64(bytes.size()) - h.pixelOffset != qint64(stride) * height)
+        return QStringLiteral("the pixel data is not %1 rows of %2 bytes").arg(height).arg(stride);
+    if (bits == 8 && h.pixelOffset < 54 + 256 * 4)
+        return QStringLiteral("an 8-bit bitmap needs its palette");
+    return {};
 }
 
 } // namespace
@@ -159,7 +165,7 @@ private slots:
         switch (kind) {
         case Bmp8:
         case Bmp8Grey:
-            checkBmp(bytes, 8, width, height);
+            QVERIFY2(bmpFault(bytes, 8, width, height).isEmpty(), qPrintable(bmpFault(bytes, 8, width, height)));
             QCOMPARE(image.format(), QImage::Format_Indexed8);
             if (kind == Bmp8Grey) {
                 for (QRgb c : image.colorTable())
@@ -167,7 +173,7 @@ private slots:
             }
             break;
         case Bmp24:
-            checkBmp(bytes, 24, width, height);
+            QVERIFY2(bmpFault(bytes, 24, width, height).isEmpty(), qPrintable(bmpFault(bytes, 24, width, height)));
             break;
         case Jpeg:
             QVERIFY(bytes.startsWith("\xFF\xD8"));
@@ -204,7 +210,7 @@ private slots:
             const BmpHeader h = bmpHeader(bytes);
             QVERIFY(h.ok);
             QVERIFY2(h.bits == 8 || h.bits == 24, "only 8- and 24-bit bitmaps are read by the program");
-            checkBmp(bytes, h.bits, image.width(), image.height());
+            QVERIFY2(bmpFault(bytes, h.bits, image.width(), image.height()).isEmpty(), qPrintable(bmpFault(bytes, h.bits, image.width(), image.height())));
         } else {
             QVERIFY(bytes.startsWith("\xFF\xD8"));
         }
