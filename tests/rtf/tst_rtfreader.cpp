@@ -1,3 +1,4 @@
+#include "StoredRtf.h"
 #include "rtf/RtfReader.h"
 
 #include <QDir>
@@ -67,10 +68,8 @@ int pixelSize(const QTextCharFormat &f) { return f.intProperty(QTextFormat::Font
 // The body of a document in the shape the program's own documents have.
 QByteArray storedStyle(const QByteArray &body)
 {
-    return "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-           "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n"
-           "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue0;}\r\n"
-           "\\deflang1033\\pard\\plain\\f2\\fs20 "
+    return StoredRtfHeader + QByteArray("{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue0;}\r\n"
+                                        "\\deflang1033\\pard\\plain\\f2\\fs20 ")
         + body + "\r\n}\r\n";
 }
 

@@ -152,75 +152,41 @@ void Builder::finish()
 
 void Builder::handleWord(const Token &token, bool ignorable)
 {
-    const Word word = lookupWord(token.text);
-    const int param = token.param;
-    const bool hasParam = token.hasParam;
-    switch (word) {
-    case Word::Unknown:
+    const auto [word, group] = lookupWord(token.text);
+    switch (group) {
+    case WordGroup::None:
         if (ignorable)
             state().destination = Destination::Skip;
         return;
-    case Word::AnsiTwin:
-        state().destination = Destination::AnsiTwin;
-        return;
+    case WordGroup::Destination: destinationWord(word); return;
+    case WordGroup::Document: documentWord(word, token.param, token.hasParam); return;
+    case WordGroup::Note: noteWord(word, token.param); return;
+    case WordGroup::Table: tableWord(word, token.param, token.hasParam); return;
+    case WordGroup::Character: characterWord(word, token.param, token.hasParam); return;
+    case WordGroup::Paragraph: paragraphWord(word, token.param); return;
+    case WordGroup::Text: textWord(word, token.param, token.hasParam); return;
+    }
+}
+
+void Builder::destinationWord(Word word)
+{
+    switch (word) {
+    case Word::AnsiTwin: state().destination = Destination::AnsiTwin; break;
     case Word::UnicodeTwin:
         if (state().destination == Destination::AnsiTwin)
             state().destination = Destination::Text;
-        return;
-    case Word::TextDestination:
-        return;
+        break;
     case Word::FontTable:
         state().destination = Destination::FontTable;
         m_fontOpen = false;
-        return;
+        break;
     case Word::ColorTable:
         state().destination = Destination::ColorTable;
         m_colorSet = false;
         m_red = m_green = m_blue = 0;
-        return;
-    case Word::SkipDestination:
-        state().destination = Destination::Skip;
-        return;
-    case Word::Ansi: case Word::Mac: case Word::Pc: case Word::Pca: case Word::AnsiCodePage:
-    case Word::DefaultFont: case Word::DefaultTab:
-        documentWord(word, param, hasParam);
-        return;
-    case Word::FootnoteArabic: case Word::FootnoteLowerAlpha: case Word::FootnoteUpperAlpha:
-    case Word::FootnoteLowerRoman: case Word::FootnoteUpperRoman: case Word::FootnoteStart:
-    case Word::EndnoteArabic: case Word::EndnoteLowerAlpha: case Word::EndnoteUpperAlpha:
-    case Word::EndnoteLowerRoman: case Word::EndnoteUpperRoman: case Word::EndnoteStart:
-        noteWord(word, param);
-        return;
-    case Word::FontNil: case Word::FontRoman: case Word::FontSwiss: case Word::FontModern:
-    case Word::FontScript: case Word::FontDecor: case Word::FontTech: case Word::FontCharset:
-    case Word::FontCodePage: case Word::Red: case Word::Green: case Word::Blue:
-        tableWord(word, param, hasParam);
-        return;
-    case Word::Font:
-        if (state().destination == Destination::FontTable)
-            startFont(hasParam ? param : 0);
-        else
-            state().chars.font = hasParam ? param : m_defaultFont;
-        return;
-    case Word::Plain: case Word::FontSize: case Word::Bold: case Word::Italic: case Word::Underline:
-    case Word::UnderlineNone: case Word::Strike: case Word::Hidden: case Word::Caps:
-    case Word::SmallCaps: case Word::Super: case Word::Sub: case Word::NoSuperSub: case Word::Up:
-    case Word::Down: case Word::Color: case Word::UnicodeSkip:
-        characterWord(word, param, hasParam);
-        return;
-    case Word::Unicode:
-        if (hasParam)
-            handleUnicode(param);
-        return;
-    case Word::Pard: case Word::AlignLeft: case Word::AlignCenter: case Word::AlignRight:
-    case Word::AlignJustify: case Word::LeftIndent: case Word::RightIndent: case Word::FirstIndent:
-    case Word::SpaceBefore: case Word::SpaceAfter: case Word::LineSpacing: case Word::LineMultiple:
-    case Word::TabStop: case Word::TabRight: case Word::TabCenter: case Word::TabDecimal:
-        paragraphWord(word, param);
-        return;
-    default:
-        textWord(word);
-        return;
+        break;
+    case Word::SkipDestination: state().destination = Destination::Skip; break;
+    default: break; // a destination whose text is shown
     }
 }
 
@@ -275,6 +241,12 @@ void Builder::characterWord(Word word, int param, bool hasParam)
     CharState &c = s.chars;
     const bool on = !hasParam || param != 0;
     switch (word) {
+    case Word::Font:
+        if (s.destination == Destination::FontTable)
+            startFont(hasParam ? param : 0);
+        else
+            c.font = hasParam ? param : m_defaultFont;
+        break;
     case Word::Plain:
         c = CharState();
         c.font = m_defaultFont;
@@ -331,8 +303,14 @@ void Builder::paragraphWord(Word word, int param)
     }
 }
 
-void Builder::textWord(Word word)
+void Builder::textWord(Word word, int param, bool hasParam)
 {
+    if (word == Word::Unicode) {
+        // Read in the tables too, so that its fallback characters are skipped there as well.
+        if (hasParam)
+            handleUnicode(param);
+        return;
+    }
     if (!readsText())
         return;
     switch (word) {

@@ -44,11 +44,12 @@ private:
     void handleHexByte(unsigned char byte);
     void handleUnicode(int value);
 
+    void destinationWord(Word word);
     void documentWord(Word word, int param, bool hasParam);
     void tableWord(Word word, int param, bool hasParam);
     void characterWord(Word word, int param, bool hasParam);
     void paragraphWord(Word word, int param);
-    void textWord(Word word);
+    void textWord(Word word, int param, bool hasParam);
     void noteWord(Word word, int param);
     void noteMark();
 
