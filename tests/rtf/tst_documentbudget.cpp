@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -53,6 +54,9 @@ private slots:
     void paragraphBudgetEdge_data();
     void paragraphBudgetEdge();
     void areaShowsWhatFits();
+    void longParagraphsAreCut();
+    void distinctLooksAreBounded();
+    void largeFilesAreReadInPart();
 };
 
 void TestDocumentBudget::tallDocumentsFitTheLayout_data()
@@ -72,6 +76,10 @@ void TestDocumentBudget::tallDocumentsFitTheLayout_data()
         << "{\\rtf1\\fs200 " + repeated("word ", 100000) + "}" << true << 2;
     QTest::newRow("empty paragraphs as tall as their mark's font")
         << "{\\rtf1\\fs200 " + repeated("\\par ", 30000) + "}" << true << 0;
+    const QByteArray header = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}}";
+    QTest::newRow("one word of a million letters") << header + QByteArray(1000000, 'a') + "}" << true << 2;
+    QTest::newRow("a million line breaks in one paragraph") << header + repeated("\\line ", 1000000) + "}" << true
+                                                            << 2;
     QTest::newRow("ordinary document") << "{\\rtf1 " + repeated("A short paragraph.\\par ", 200) + "}" << false
                                        << 201;
 }
@@ -164,6 +172,62 @@ void TestDocumentBudget::areaShowsWhatFits()
     QVERIFY(endsWithNotice(*doc));
     QVERIFY(doc->documentLayout()->documentSize().height() <= ShownHeightLimit);
     QVERIFY(area.verticalScrollBar()->maximum() > 0);
+}
+
+void TestDocumentBudget::longParagraphsAreCut()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf("{\\rtf1 " + QByteArray(200000, 'a') + " b\\par c}", doc));
+    const QString kept = doc.firstBlock().text();
+    QCOMPARE(kept.size(), MaxParagraphLength);
+    // The word is broken where no line could hold it, invisibly.
+    QCOMPARE(kept.count(QChar(0x200B)), MaxParagraphLength / (MaxUnbrokenLength + 1));
+    QCOMPARE(kept.indexOf(QChar(0x200B)), MaxUnbrokenLength);
+    QCOMPARE(doc.blockCount(), 2);
+    QVERIFY(endsWithNotice(doc));
+}
+
+void TestDocumentBudget::distinctLooksAreBounded()
+{
+    // Each paragraph in a colour and a size of its own.
+    const int looks = 3000;
+    QByteArray rtf = "{\\rtf1{\\colortbl;";
+    for (int i = 0; i < looks; ++i)
+        rtf += "\\red" + QByteArray::number(i % 256) + "\\green" + QByteArray::number(i / 256) + "\\blue0;";
+    rtf += "}";
+    for (int i = 1; i <= looks; ++i)
+        rtf += "{\\cf" + QByteArray::number(i) + "\\fs" + QByteArray::number(i) + " x}\\par ";
+    QTextDocument doc;
+    QVERIFY(readRtf(rtf + "}", doc));
+    QSet<QRgb> colors;
+    QSet<int> sizes;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            colors << it.fragment().charFormat().foreground().color().rgb();
+            sizes << it.fragment().charFormat().intProperty(QTextFormat::FontPixelSize);
+        }
+    QCOMPARE(doc.blockCount(), looks + 1);
+    QCOMPARE(colors.size(), MaxDocumentColors);
+    QCOMPARE(sizes.size(), MaxDocumentFonts);
+    // Past the budget a colour is shown as the nearest in use: red 183 green 11 as red 183 alone.
+    QCOMPARE(doc.findBlockByNumber(looks - 1).begin().fragment().charFormat().foreground().color(),
+             QColor(183, 0, 0));
+}
+
+void TestDocumentBudget::largeFilesAreReadInPart()
+{
+    // A picture larger than the size budget: the text before it is shown, and the notice after it.
+    QTemporaryDir folder;
+    QFile file(folder.filePath("large.rtf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 shown{\\pict ");
+    file.write(QByteArray(MaxDocumentBytes, '0'));
+    file.write("}never}");
+    file.close();
+    QTextDocument doc;
+    QVERIFY(readRtfFile(file.fileName(), doc));
+    QCOMPARE(doc.firstBlock().text(), "shown");
+    QVERIFY(endsWithNotice(doc));
 }
 
 QTEST_MAIN(TestDocumentBudget)

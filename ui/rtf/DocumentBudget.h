@@ -19,6 +19,25 @@ static_assert(2 * MaxDocumentHeight < LayoutHeightLimit);
 // The reader builds no paragraph past this many, sparing the time and memory of the rest (each costs
 // Qt's document about 3 microseconds and 150 bytes), and ends the document with the notice.
 constexpr int MaxDocumentBlocks = 100000;
+// No file is read past this many bytes: a larger one is read that far and shown, cut, with the notice.
+// A long book is one or two megabytes of RTF and the program's own documents a few kilobytes; text
+// behind pictures of many megabytes may be lost, but no file of any size fills the memory or holds the
+// program for seconds.
+constexpr qsizetype MaxDocumentBytes = 16 * 1024 * 1024;
+// A paragraph is laid out as a whole, so its length bounds the work of one layout step: the document
+// is cut with the notice where a paragraph passes this many characters (a page holds about 3,000).
+constexpr int MaxParagraphLength = 65536;
+// A word with no break in it costs the layout time in the square of its length, as every line tries
+// the whole rest of it first: after this many characters without a break a zero-width break is
+// added, far more than any line holds.
+constexpr int MaxUnbrokenLength = 1024;
+// Each change of look within a paragraph costs its layout time in proportion to the changes before
+// it; past this many the paragraph keeps the look it has.
+constexpr int MaxParagraphRuns = 256;
+// Every distinct colour and font a document uses costs the layout and the font system: past these
+// many, a new colour is shown as the nearest one in use and a new font as the nearest in use.
+constexpr int MaxDocumentColors = 256;
+constexpr int MaxDocumentFonts = 256;
 
 // The last paragraph of a document that was cut short.
 QString cutNotice();

@@ -27,7 +27,7 @@ Builder::Builder(QTextDocument &doc) : m_formats(m_tables, doc.defaultFont().sty
     m_writer.setDefaultTabStop(twipsToPixels(720));
 }
 
-bool Builder::read(QByteArrayView data)
+bool Builder::read(QByteArrayView data, DataEnd end)
 {
     Tokenizer tokenizer(data);
     m_tokenizer = &tokenizer;
@@ -85,14 +85,18 @@ bool Builder::read(QByteArrayView data)
         default: // binary data is never shown
             break;
         }
+        if (m_writer.paragraphIsFull())
+            m_cut = true;
         if (m_cut)
-            return skimToEnd(tokenizer);
+            return skimToEnd(tokenizer, end);
     }
-    finish(); // truncated: keep what was read, but report the failure
-    return false;
+    // Truncated: keep what was read, but report the failure, unless the file was cut on purpose.
+    m_cut = m_cut || end == DataEnd::Cut;
+    finish();
+    return m_cut;
 }
 
-bool Builder::skimToEnd(Tokenizer &tokenizer)
+bool Builder::skimToEnd(Tokenizer &tokenizer, DataEnd end)
 {
     // Only the braces matter now: the document must still close to be accepted.
     std::size_t depth = m_stack.size() + std::size_t(m_uncountedDepth);
@@ -106,7 +110,7 @@ bool Builder::skimToEnd(Tokenizer &tokenizer)
         }
     }
     finish();
-    return false;
+    return end == DataEnd::Cut;
 }
 
 void Builder::openGroup()
