@@ -1,10 +1,12 @@
 #include "DocumentArea.h"
+#include "rtf/LineBound.h"
 #include "rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
@@ -54,6 +56,8 @@ private slots:
     void paragraphBudgetEdge_data();
     void paragraphBudgetEdge();
     void areaShowsWhatFits();
+    void lineBoundHolds_data();
+    void lineBoundHolds();
     void longParagraphsAreCut();
     void distinctLooksAreBounded();
     void largeFilesAreReadInPart();
@@ -172,6 +176,50 @@ void TestDocumentBudget::areaShowsWhatFits()
     QVERIFY(endsWithNotice(*doc));
     QVERIFY(doc->documentLayout()->documentSize().height() <= ShownHeightLimit);
     QVERIFY(area.verticalScrollBar()->maximum() > 0);
+}
+
+void TestDocumentBudget::lineBoundHolds_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("rtf");
+    for (const char *folder : {VIREKA_RTF_CORPUS, VIREKA_DOCUMENTS})
+        for (const QFileInfo &file : QDir(folder).entryInfoList({"*.rtf"}, QDir::Files))
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath() << QByteArray();
+    const QByteArray fonts = "{\\rtf1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fcharset2 Symbol;}}";
+    QTest::newRow("words as long as a line") << QString() << fonts + repeated("abcdefghijklmnopqrstuvwxyzabcdefgh ", 300) + "}";
+    QTest::newRow("sizes, tabs, breaks and indents")
+        << QString() << fonts + "\\fi-2000\\li400\\tx3000\\tqr\\tx31000 "
+            + repeated("a {\\fs72 big}\\tab tab {\\super up}{\\sub dn} x\\line ", 200) + "}";
+    QTest::newRow("other scripts") << QString()
+                                   << fonts + repeated("\\u1575?\\u1604?\\u1593?\\u2325?\\u2381?\\u2359? \\u26085?\\u26412?", 500) + "}";
+    QTest::newRow("symbols and combining marks") << QString() << fonts + repeated("{\\f1 \\'61\\'b7}e\\u769?", 2000) + "}";
+}
+
+void TestDocumentBudget::lineBoundHolds()
+{
+    // Each paragraph's bound is at least its height as the document lays it out.
+    QFETCH(QString, path);
+    QFETCH(QByteArray, rtf);
+    QTextDocument doc;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    doc.setDefaultFont(font);
+    QVERIFY(path.isEmpty() ? readRtf(rtf, doc) : readRtfFile(path, doc));
+    doc.setTextWidth(AreaWidth);
+    const qreal width = AreaWidth - 2 * doc.documentMargin();
+    LineBound bound(doc.defaultFont());
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat format = b.blockFormat();
+        qreal lineHeight = 0;
+        const qreal lines = bound.lines(b, width - format.leftMargin() - format.rightMargin() - 2, lineHeight);
+        const QRectF shown = doc.documentLayout()->blockBoundingRect(b);
+        const qreal text = shown.height() - format.topMargin() - format.bottomMargin();
+        QVERIFY2(lines * lineHeight >= text, qPrintable(QStringLiteral("paragraph %1: %2 lines of %3 px, shown %4 px")
+                                                         .arg(b.blockNumber()).arg(lines).arg(lineHeight).arg(text)));
+        QVERIFY(lines >= b.layout()->lineCount());
+    }
 }
 
 void TestDocumentBudget::longParagraphsAreCut()

@@ -1,5 +1,7 @@
 #include "DocumentBudget.h"
 
+#include "LineBound.h"
+
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,19 +15,6 @@
 namespace vireka {
 
 namespace {
-
-// No line stands taller than this many times its largest font's pixel size, whichever fallback font
-// a script needs; the quick bound relies on it.
-constexpr qreal LinePerPixelSize = 3;
-
-qreal pixelSizeOf(const QTextCharFormat &format, const QFont &base)
-{
-    if (format.hasProperty(QTextFormat::FontPixelSize))
-        return format.intProperty(QTextFormat::FontPixelSize);
-    if (format.hasProperty(QTextFormat::FontPointSize))
-        return format.doubleProperty(QTextFormat::FontPointSize) * 96 / 72;
-    return base.pixelSize() > 0 ? base.pixelSize() : base.pointSizeF() * 96 / 72;
-}
 
 // A line's height under the paragraph's line spacing rule, given its natural height.
 qreal spacedLine(qreal natural, const QTextBlockFormat &format)
@@ -45,14 +34,20 @@ qreal spacingOf(const QTextBlockFormat &format)
     return std::max<qreal>(0, format.topMargin()) + std::max<qreal>(0, format.bottomMargin());
 }
 
-// The most the paragraph's lines can take: every character on a line of its own, each as tall as
-// the largest font in the paragraph allows.
-qreal quickTextBound(const QTextBlock &block, const QFont &base)
+// The width a paragraph's lines are laid out at. A pixel of rounding or of a cursor's width less
+// than the document's layout may give keeps the bound safe.
+qreal availableWidth(const QTextBlockFormat &format, qreal width)
 {
-    qreal largest = pixelSizeOf(block.charFormat(), base);
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        largest = std::max(largest, pixelSizeOf(it.fragment().charFormat(), base));
-    return block.length() * spacedLine(LinePerPixelSize * largest, block.blockFormat());
+    return std::max<qreal>(1, width - std::max<qreal>(0, format.leftMargin()) - std::max<qreal>(0, format.rightMargin()) - 2);
+}
+
+// The text option the document's own layout gives the paragraph: tab stops and direction change
+// where lines break.
+QTextOption optionFor(const QTextBlock &block, QTextOption option)
+{
+    option.setTabs(block.blockFormat().tabPositions());
+    option.setTextDirection(block.textDirection());
+    return option;
 }
 
 // Lays the paragraph's lines out as the document would and returns their height, stopping at the
@@ -60,13 +55,13 @@ qreal quickTextBound(const QTextBlock &block, const QFont &base)
 qreal measureText(const QTextBlock &block, qreal width, const QTextOption &option, qreal room, int &keep)
 {
     const QTextBlockFormat format = block.blockFormat();
-    const qreal available = width - std::max<qreal>(0, format.leftMargin()) - std::max<qreal>(0, format.rightMargin());
+    const qreal available = availableWidth(format, width);
     // The paragraph mark's font sizes an empty paragraph (and may make a last line taller).
     QFont markFont = block.charFormat().font();
     markFont = markFont.resolve(block.document()->defaultFont());
     const qreal markHeight = std::ceil(QFontMetricsF(markFont).height());
     QTextLayout *layout = block.layout();
-    layout->setTextOption(option);
+    layout->setTextOption(optionFor(block, option));
     layout->beginLayout();
     qreal height = 0;
     keep = -1;
@@ -140,9 +135,14 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
 
     qreal spacing = 0;
     qreal bound = 0;
+    LineBound lines(base);
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        spacing += spacingOf(b.blockFormat());
-        bound += quickTextBound(b, base);
+        const QTextBlockFormat format = b.blockFormat();
+        spacing += spacingOf(format);
+        if (spacing + bound <= room) { // past that, only the spacing is still needed
+            qreal lineHeight = 0;
+            bound += lines.lines(b, availableWidth(format, textWidth), lineHeight) * spacedLine(lineHeight, format);
+        }
     }
     if (spacing + bound <= room)
         return;
