@@ -131,34 +131,24 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
     const qreal margins = 2 * doc.documentMargin();
     const qreal textWidth = std::max<qreal>(1, width - margins);
     const qreal room = MaxDocumentHeight - margins;
-    const QFont base = doc.defaultFont();
 
+    // Bound each paragraph's text from its advances; only where that bound passes the budget is one
+    // paragraph laid out, to find the line to cut at. The document's own layout is the only other.
     qreal spacing = 0;
-    qreal bound = 0;
-    LineBound lines(base);
+    qreal text = 0;
+    std::vector<qreal> bounds;
+    LineBound lines(doc.defaultFont());
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const QTextBlockFormat format = b.blockFormat();
         spacing += spacingOf(format);
-        if (spacing + bound <= room) { // past that, only the spacing is still needed
+        if (text <= room) { // past that, only the spacing is still needed
             qreal lineHeight = 0;
-            bound += lines.lines(b, availableWidth(format, textWidth), lineHeight) * spacedLine(lineHeight, format);
+            bounds.push_back(lines.lines(b, availableWidth(format, textWidth), lineHeight) * spacedLine(lineHeight, format));
+            text += bounds.back();
         }
     }
-    if (spacing + bound <= room)
+    if (spacing + text <= room)
         return;
-
-    // Measure the text for real, as far as it can fit.
-    QTextOption option = doc.defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // the most lines any wrap mode makes
-    std::vector<qreal> heights;
-    qreal text = 0;
-    int keep = -1;
-    for (QTextBlock b = doc.begin(); b.isValid() && keep < 0; b = b.next()) {
-        heights.push_back(measureText(b, textWidth, option, room - text, keep));
-        text += heights.back();
-    }
-    if (keep >= 0)
-        text = room + 1; // the text alone is too tall
 
     // Spacing gets what the text leaves, but at least a quarter of the room.
     const qreal scale = spacing > 0 ? std::min<qreal>(1, std::max(room - text, room / 4) / spacing) : 1;
@@ -167,19 +157,25 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
     if (text + spacing * scale <= room)
         return;
 
+    // Cut in the first paragraph whose bound passes the room left, at the first line that does not
+    // fit; when all its lines fit after all, after it.
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // the most lines any wrap mode makes
     qreal y = 0;
     std::size_t i = 0;
-    for (QTextBlock b = doc.begin(); b.isValid() && i < heights.size(); b = b.next(), ++i) {
+    for (QTextBlock b = doc.begin(); b.isValid() && i < bounds.size(); b = b.next(), ++i) {
         const QTextBlockFormat format = b.blockFormat();
         y += std::max<qreal>(0, format.topMargin());
-        if (y + heights[i] > room || i + 1 == heights.size()) {
+        if (y + bounds[i] > room) {
+            int keep = -1;
             measureText(b, textWidth, option, room - y, keep);
-            if (keep >= 0) {
+            if (keep >= 0)
                 cutAt(doc, b.position() + keep);
-                return;
-            }
+            else if (b.next().isValid())
+                cutAt(doc, b.next().position());
+            return;
         }
-        y += heights[i] + std::max<qreal>(0, format.bottomMargin());
+        y += bounds[i] + std::max<qreal>(0, format.bottomMargin());
     }
 }
 

@@ -20,10 +20,11 @@ static_assert(2 * MaxDocumentHeight < LayoutHeightLimit);
 // Qt's document about 3 microseconds and 150 bytes), and ends the document with the notice.
 constexpr int MaxDocumentBlocks = 100000;
 // No file is read past this many bytes: a larger one is read that far and shown, cut, with the notice.
-// A long book is one or two megabytes of RTF and the program's own documents a few kilobytes; text
-// behind pictures of many megabytes may be lost, but no file of any size fills the memory or holds the
-// program for seconds.
-constexpr qsizetype MaxDocumentBytes = 16 * 1024 * 1024;
+// A long book is one or two megabytes of RTF and the program's own documents a few kilobytes, so this
+// is four times the largest real document, yet small enough that any file is read, fitted and shown
+// within a second and the program's memory stays within a few hundred megabytes. Text behind
+// pictures of many megabytes may be lost.
+constexpr qsizetype MaxDocumentBytes = 8 * 1024 * 1024;
 // A paragraph is laid out as a whole, so its length bounds the work of one layout step: the document
 // is cut with the notice where a paragraph passes this many characters (a page holds about 3,000).
 constexpr int MaxParagraphLength = 65536;
@@ -47,8 +48,9 @@ void writeCutNotice(QTextCursor &cursor);
 
 // Makes `doc` fit MaxDocumentHeight (and the notice) when laid out at `width` pixels (its text
 // width, document margins included). Paragraph spacing is scaled down first; if the text alone is
-// still too tall, the document ends at the last line that fits, followed by the notice. A document
-// that fits is left alone; one far from the limit costs a single pass over its paragraphs.
+// still too tall, the document ends at the last line that fits, followed by the notice. Heights are
+// bounded from the text's advances, never laid out, but for the one paragraph where a cut falls: a
+// document cut may end a little before the budget's edge, and one that fits is left alone.
 void fitDocumentHeight(QTextDocument &doc, qreal width);
 
 } // namespace vireka
