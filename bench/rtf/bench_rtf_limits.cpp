@@ -201,7 +201,7 @@ int main(int argc, char **argv)
                     b.blocks / (large.size() / 1048576.0));
     }
     // The largest documents read whole, near the height budget at this width.
-    for (const qsizetype kilobytes : {4 * 1024, vireka::MaxDocumentBytes / 1024 - 64}) {
+    for (const qsizetype kilobytes : {qsizetype(4 * 1024), vireka::MaxDocumentBytes / 1024 - 64}) {
         const Result r = run(child, dir, makeDocument(kilobytes * 1024).rtf);
         std::printf("  %-32s %8.1f %-40s %6.0f %6.0f %6.0f %7.0f %7s %7.0f\n", "a document in the shipped style",
                     kilobytes / 1024.0, "MB, under the size budget", r.readMs, r.fitMs, r.layoutMs, r.total(), "",
