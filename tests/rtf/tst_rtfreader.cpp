@@ -406,6 +406,19 @@ void TestRtfReader::wordProcessorStructure_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("expected");
 
+    // Where word processors read more than the rest of the RTF they write.
+    QTest::newRow("a list outside the list table")
+        << QByteArray("{\\rtf1 {\\list\\listtemplateid1{\\listlevel{\\leveltext\\'01\\u-3913 ?;}}"
+                      "{\\listname List1382206859_1;}\\listid7}text}")
+        << "text";
+    QTest::newRow("a Mac character set")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f0\\fcharset78 Osaka;}{\\f1\\fcharset89 Charcoal CY;}}"
+                      "\\f0 \\'82\\'a0\\'82\\'a2 \\f1 \\'8f}")
+        << u"\u3042\u3044 \u041F"_qs;
+    QTest::newRow("a destination word inside a group is no destination")
+        << QByteArray("{\\rtf1 {\\b one\\sp two {\\i\\fonttbl three}} four}") << "onetwo three four";
+    QTest::newRow("a hex escape of one digit stands for nothing") << QByteArray("{\\rtf1 a\\'3?b\\'4}") << "a?b";
+
     // \* hides a destination only when it opens the group and the reader does not know the word.
     QTest::newRow("\\* inside a group means nothing") << QByteArray("{\\rtf1 {\\b\\*\\cs7 text}}") << "text";
     QTest::newRow("\\* before an unknown word hides the group")

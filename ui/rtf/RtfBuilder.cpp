@@ -66,7 +66,7 @@ bool Builder::read(QByteArrayView data, DataEnd end)
         }
         switch (token.type) {
         case TokenType::ControlWord:
-            handleWord(token, ignorable);
+            handleWord(token, atGroupStart, ignorable);
             break;
         case TokenType::ControlSymbol:
             // \* marks the group's destination as one to skip when its word is unknown; anywhere
@@ -154,7 +154,7 @@ void Builder::finish()
         m_writer.finish(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
 }
 
-void Builder::handleWord(const Token &token, bool ignorable)
+void Builder::handleWord(const Token &token, bool atGroupStart, bool ignorable)
 {
     const auto [word, group] = lookupWord(token.text);
     switch (group) {
@@ -162,7 +162,12 @@ void Builder::handleWord(const Token &token, bool ignorable)
         if (ignorable)
             state().destination = Destination::Skip;
         return;
-    case WordGroup::Destination: destinationWord(word); return;
+    case WordGroup::Destination:
+        // A destination names its group at the group's start (after \* if marked so); a group that
+        // already holds text or properties is not turned into another kind, as word processors read it.
+        if (atGroupStart || ignorable)
+            destinationWord(word);
+        return;
     case WordGroup::Document: documentWord(word, token.param, token.hasParam); return;
     case WordGroup::Note: noteWord(word, token.param); return;
     case WordGroup::Table: tableWord(word, token.param, token.hasParam); return;

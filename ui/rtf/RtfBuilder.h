@@ -43,7 +43,7 @@ private:
     bool skimToEnd(Tokenizer &tokenizer, DataEnd end);
     void openGroup();
     bool closeGroup(); // true when the outermost group closed
-    void handleWord(const Token &token, bool ignorable);
+    void handleWord(const Token &token, bool atGroupStart, bool ignorable);
     void handleSymbol(char symbol);
     void handleText(QByteArrayView bytes);
     void handleHexByte(unsigned char byte);

@@ -51,7 +51,7 @@ bool Tokenizer::next(Token &token)
             }
             readControl(token);
             if (token.type == TokenType::End)
-                continue; // a malformed \' with no hex digits: nothing to report
+                continue; // a malformed \' with fewer than two hex digits: nothing to report
             return true;
         default: {
             const qsizetype start = m_pos;
@@ -148,7 +148,7 @@ void Tokenizer::readHex(Token &token)
         ++digits;
         ++m_pos;
     }
-    if (digits == 0) {
+    if (digits < 2) { // malformed: the escape and its one digit stand for nothing
         token.type = TokenType::End;
         return;
     }
