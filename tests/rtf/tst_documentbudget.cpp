@@ -187,6 +187,8 @@ void TestDocumentBudget::lineBoundHolds_data()
             QTest::newRow(qPrintable(file.fileName())) << file.filePath() << QByteArray();
     const QByteArray fonts = "{\\rtf1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fcharset2 Symbol;}}";
     QTest::newRow("words as long as a line") << QString() << fonts + repeated("abcdefghijklmnopqrstuvwxyzabcdefgh ", 300) + "}";
+    QTest::newRow("punctuation that glues words across spaces")
+        << QString() << fonts + repeated("abcdefghijklmnop !!!!!!!!!!!! ( abcdefghij ) abc\\~defghijk\\~lmnop\\-qrs ", 300) + "}";
     QTest::newRow("sizes, tabs, breaks and indents")
         << QString() << fonts + "\\fi-2000\\li400\\tx3000\\tqr\\tx31000 "
             + repeated("a {\\fs72 big}\\tab tab {\\super up}{\\sub dn} x\\line ", 200) + "}";

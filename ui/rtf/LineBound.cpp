@@ -26,6 +26,22 @@ bool setUnshaped(char16_t c)
         || (c >= 0x20A0 && c < 0x20C0);
 }
 
+bool isQuote(QChar c)
+{
+    return c == u'"' || c == u'\'' || (c.unicode() >= 0x2018 && c.unicode() <= 0x201F) || c == u'\u00AB' || c == u'\u00BB';
+}
+
+// Whether the line-breaking rules always allow a break at spaces between `before` and `after`: a
+// word of letters or digits, or one closed by common punctuation, then one of letters or digits,
+// a quote, or a bracket that no quote stands before. Other punctuation may glue across spaces.
+bool breakBetween(QChar before, QChar after)
+{
+    auto wordCharacter = [](QChar c) { return c.unicode() < 0x0590 && c.isLetterOrNumber(); };
+    const bool closes = wordCharacter(before) || QStringView(u".,;:!?)]}").contains(before) || isQuote(before);
+    const bool opens = wordCharacter(after) || isQuote(after) || ((after == u'(' || after == u'[') && !isQuote(before));
+    return closes && opens;
+}
+
 } // namespace
 
 LineBound::Advances::Advances(const QFont &font, qreal pixelSize, bool raisedOrLowered)
@@ -62,24 +78,28 @@ LineBound::Advances &LineBound::advancesFor(int formatIndex, const QTextCharForm
 
 qreal LineBound::lines(const QTextBlock &block, qreal width, qreal &lineHeight)
 {
-    // Within a stretch between forced breaks, every line but the last is filled past the width less
-    // the next word, when every word fits a line; and any two lines in a row hold more than the
-    // width less one character. Tabs are counted as forced breaks: their advance depends on where
-    // they stand.
+    // Within a stretch between forced breaks, any two lines in a row hold more than the width less
+    // one character. Where a line may break at every space, every line but the last also holds more
+    // than the width less the widest word, when every word fits a line. A tab is counted as a forced
+    // break that may stand on a line of its own: its advance depends on where it stands.
     qreal lines = block.blockFormat().textIndent() != 0 ? 1 : 0; // an indent may push a word down
     // The paragraph mark's font sizes its last line.
     lineHeight = advancesFor(block.charFormatIndex(), block.charFormat()).lineHeight;
     bool plain = true;
     qreal stretch = 0, word = 0, widestWord = 0, widestChar = 0;
     int characters = 0;
+    bool breaksAtSpaces = true;
+    QChar beforeSpace, previous;
     auto endStretch = [&] {
         widestWord = std::max(widestWord, word);
         qreal filled = (width - widestChar) / 2;
-        if (widestWord <= width)
+        if (breaksAtSpaces && widestWord <= width)
             filled = std::max(filled, width - widestWord);
         lines += filled >= 1 ? std::floor(stretch / filled) + 1 : characters + 1;
         stretch = word = widestWord = widestChar = 0;
         characters = 0;
+        breaksAtSpaces = true;
+        beforeSpace = previous = QChar();
     };
     qreal largest = 0;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -91,19 +111,29 @@ qreal LineBound::lines(const QTextBlock &block, qreal width, qreal &lineHeight)
         for (const QChar c : text) {
             if (c == QChar::LineSeparator || c == u'\t') {
                 endStretch();
+                if (c == u'\t')
+                    ++lines;
                 continue;
             }
+            // A break at a soft hyphen shows a hyphen.
             const Character &known = advances.of(c == QChar::SoftHyphen ? QChar(u'-') : c);
             plain = plain && known.plain;
             stretch += known.advance;
             widestChar = std::max(widestChar, known.advance);
             ++characters;
-            if (c.isSpace() || c == u'-' || c == QChar::SoftHyphen || c.unicode() == 0x200B) {
-                widestWord = std::max(widestWord, word + (c.isSpace() ? 0 : known.advance));
+            if (c == u' ') {
+                if (previous != u' ')
+                    beforeSpace = previous;
+            } else if (previous == u' ' && !beforeSpace.isNull()) {
+                breaksAtSpaces = breaksAtSpaces && breakBetween(beforeSpace, c);
+            }
+            if (c == u' ' || c.unicode() == 0x200B) {
+                widestWord = std::max(widestWord, word);
                 word = 0;
             } else {
                 word += known.advance;
             }
+            previous = c;
         }
     }
     endStretch();
