@@ -84,6 +84,8 @@ void TestDocumentBudget::tallDocumentsFitTheLayout_data()
     QTest::newRow("one word of a million letters") << header + QByteArray(1000000, 'a') + "}" << true << 2;
     QTest::newRow("a million line breaks in one paragraph") << header + repeated("\\line ", 1000000) + "}" << true
                                                             << 2;
+    QTest::newRow("tab stops past the line in large type")
+        << "{\\rtf1\\fs200\\tqr\\tx31000 " + repeated("a\\tab ", 40000) + "}" << true << 2;
     QTest::newRow("ordinary document") << "{\\rtf1 " + repeated("A short paragraph.\\par ", 200) + "}" << false
                                        << 201;
 }
