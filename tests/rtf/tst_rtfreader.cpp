@@ -415,9 +415,10 @@ void TestRtfReader::wordProcessorStructure_data()
         << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f0\\fcharset78 Osaka;}{\\f1\\fcharset89 Charcoal CY;}}"
                       "\\f0 \\'82\\'a0\\'82\\'a2 \\f1 \\'8f}")
         << u"\u3042\u3044 \u041F"_qs;
-    QTest::newRow("a destination word inside a group is no destination")
-        << QByteArray("{\\rtf1 {\\b one\\sp two {\\i\\fonttbl three}} four}") << "onetwo three four";
-    QTest::newRow("a hex escape of one digit stands for nothing") << QByteArray("{\\rtf1 a\\'3?b\\'4}") << "a?b";
+    QTest::newRow("a group to skip is named only at its start")
+        << QByteArray("{\\rtf1 {\\b one\\sp two}{\\sp three} four}") << "onetwo four";
+    QTest::newRow("a malformed hex escape stands for nothing")
+        << QByteArray("{\\rtf1 a\\'3?b\\'4 c\\'x{d}\\'e}") << "abcd";
 
     // \* hides a destination only when it opens the group and the reader does not know the word.
     QTest::newRow("\\* inside a group means nothing") << QByteArray("{\\rtf1 {\\b\\*\\cs7 text}}") << "text";

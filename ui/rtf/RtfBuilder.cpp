@@ -163,9 +163,9 @@ void Builder::handleWord(const Token &token, bool atGroupStart, bool ignorable)
             state().destination = Destination::Skip;
         return;
     case WordGroup::Destination:
-        // A destination names its group at the group's start (after \* if marked so); a group that
-        // already holds text or properties is not turned into another kind, as word processors read it.
-        if (atGroupStart || ignorable)
+        // A group to skip is named at its start (after \* if marked so): elsewhere, as a shape's
+        // \sp after text, word processors ignore the word and show the rest of the group.
+        if (word != Word::SkipDestination || atGroupStart || ignorable)
             destinationWord(word);
         return;
     case WordGroup::Document: documentWord(word, token.param, token.hasParam); return;
