@@ -1,11 +1,19 @@
-// Times loading a ~1 MB document through the RTF reader against QTextDocument::setHtml on the same
-// text and formatting, and prints the ratio of the two.
+// Times what a click on a link costs until the document is shown, for documents of 0.1, 1 and 8 MB
+// in the shape of the program's own: reading, fitting, installing in an area and its first paint.
+// Today's fit runs beside the fit as it was, and Qt's HTML import of the same document is the peer.
 
 #include "rtf/RtfReader.h"
 
+#include "FitBeforeAdvances.h"
+#include "ShippedStyleDocument.h"
+#include "rtf/DocumentBudget.h"
+
+#include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QPointer>
+#include <QScrollBar>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,85 +21,75 @@
 
 namespace {
 
-const char *const Words[] = {
-    "breath", "posture", "spine", "gently", "stretch", "balance", "the", "and", "with", "of",
-    "awareness", "mountain", "tree", "warrior", "lotus", "hold", "release", "slowly", "inhale",
-    "exhale", "shoulders", "hips", "practice", "teacher", "morning", "quiet", "focus", "ground",
-};
-
-struct Document {
-    QByteArray rtf;
-    QByteArray html;
-};
-
-// Builds the same document twice: as RTF in the shape of the program's documents, and as HTML.
-Document makeDocument(qsizetype targetBytes)
-{
-    Document d;
-    d.rtf = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
-            "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman Times New Roman;}}\r\n"
-            "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue0;}\r\n\\deflang1033";
-    d.html = "<html><body>";
-    const QByteArray family = "font-family:'Times New Roman';";
-    unsigned seed = 12345;
-    auto next = [&seed] {
-        seed = seed * 1103515245u + 12345u;
-        return (seed >> 16) & 0x7fff;
-    };
-    int paragraph = 0;
-    while (d.rtf.size() < targetBytes) {
-        if (paragraph % 8 == 0) {
-            // A centred, coloured, bold title.
-            QByteArray title = "Lesson " + QByteArray::number(paragraph / 8 + 1) + ": " + Words[next() % 28];
-            d.rtf += "\\pard\\qc\\plain\\f2\\fs32\\b\\cf1 " + title + "\\par\r\n";
-            d.html += "<p align=\"center\" style=\"margin:0\"><span style=\"" + family
-                + "font-size:21px;font-weight:700;color:#ffff00\">" + title + "</span></p>";
-        } else {
-            d.rtf += "\\pard\\plain\\f2\\fs20 ";
-            d.html += "<p style=\"margin:0\"><span style=\"" + family + "font-size:13px\">";
-            const int words = 40 + int(next() % 60);
-            for (int w = 0; w < words; ++w) {
-                const QByteArray word = Words[next() % 28];
-                const int kind = int(next() % 20);
-                if (kind == 0) {
-                    d.rtf += "{\\b " + word + "} ";
-                    d.html += "<span style=\"font-weight:700\">" + word + "</span> ";
-                } else if (kind == 1) {
-                    d.rtf += word + "\\~";
-                    d.html += word + "&nbsp;";
-                } else if (kind == 2) {
-                    d.rtf += word + " \\endash  ";
-                    d.html += word + " &ndash; ";
-                } else {
-                    d.rtf += word + " ";
-                    d.html += word + " ";
-                }
-                if (w % 12 == 11)
-                    d.rtf += "\r\n";
-            }
-            d.rtf += "\\par\r\n";
-            d.html += "</span></p>";
-        }
-        ++paragraph;
+// A text area as the document areas are: read-only, in the areas' font, the instructions area's size.
+struct Area {
+    QTextEdit edit;
+    Area()
+    {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(11);
+        font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
+        font.setKerning(false);
+        edit.setFont(font);
+        edit.setReadOnly(true);
+        edit.setUndoRedoEnabled(false);
+        edit.resize(433, 289);
+        edit.show();
     }
-    d.rtf += "}\r\n";
-    d.html += "</body></html>";
-    return d;
+    qreal textWidth() const { return edit.contentsRect().width() - edit.verticalScrollBar()->sizeHint().width(); }
+    QTextDocument *newDocument()
+    {
+        auto *doc = new QTextDocument(&edit);
+        doc->setUndoRedoEnabled(false);
+        doc->setDefaultFont(edit.font());
+        return doc;
+    }
+};
+
+// Milliseconds of each step of one click.
+struct Click {
+    double read = 0, fit = 0, shown = 0;
+    double total() const { return read + fit + shown; }
+};
+
+enum class Path { FitBefore, FitNow, Html };
+
+Click click(Area &area, const Document &d, const QString &html, Path path)
+{
+    const QPointer<QTextDocument> previous = area.edit.document();
+    QTextDocument *doc = area.newDocument();
+    QElapsedTimer timer;
+    timer.start();
+    Click c;
+    if (path == Path::Html) {
+        doc->setHtml(html);
+    } else {
+        vireka::readRtf(d.rtf, *doc);
+        c.read = timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        if (path == Path::FitBefore)
+            fitBeforeAdvances(*doc, area.textWidth());
+        else
+            vireka::fitDocumentHeight(*doc, area.textWidth());
+    }
+    c.fit = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    area.edit.setDocument(doc);
+    area.edit.viewport()->grab(); // the first paint, which lays out what it shows
+    c.shown = timer.nsecsElapsed() / 1e6;
+    if (previous && previous->parent() == &area.edit)
+        delete previous;
+    if (path == Path::Html) {
+        c.read = c.fit;
+        c.fit = 0;
+    }
+    return c;
 }
 
-template <typename Load>
-qint64 bestOf(int runs, Load load)
+Click median(std::vector<Click> clicks)
 {
-    std::vector<qint64> times;
-    for (int i = 0; i < runs; ++i) {
-        QTextDocument doc;
-        QElapsedTimer timer;
-        timer.start();
-        load(doc);
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2]; // the median resists a run disturbed by other work
+    std::sort(clicks.begin(), clicks.end(), [](const Click &a, const Click &b) { return a.total() < b.total(); });
+    return clicks[clicks.size() / 2];
 }
 
 } // namespace
@@ -100,28 +98,39 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
+    Area area;
 
-    const Document d = makeDocument(1024 * 1024);
-    const QString html = QString::fromLatin1(d.html);
-    const int runs = 7;
-
-    // Check once that both produce the same text, so the comparison is fair.
-    QTextDocument fromRtf, fromHtml;
-    if (!vireka::readRtf(d.rtf, fromRtf)) {
-        std::fprintf(stderr, "the generated RTF did not load\n");
-        return 1;
+    std::printf("a click on a link, to the document shown (read, fit, install and first paint) in a "
+                "%.0f px area;\nmedians of 5 runs (3 at 8 MB), milliseconds; the peer is setHtml of the same "
+                "document, shown\n",
+                area.textWidth());
+    std::printf("  %5s | %6s %10s %7s %6s | %12s %9s %7s | %8s %8s\n", "MB", "read", "fit before", "fit now",
+                "shown", "click before", "click now", "ratio", "html", "now/html");
+    for (const double megabytes : {0.1, 1.0, 8.0}) {
+        const Document d = makeDocument(qsizetype(megabytes * 1024 * 1024));
+        const QString html = QString::fromLatin1(d.html);
+        // Check once that both produce the same text, so the comparison is fair.
+        QTextDocument fromRtf, fromHtml;
+        if (!vireka::readRtf(d.rtf, fromRtf)) {
+            std::fprintf(stderr, "the generated RTF did not load\n");
+            return 1;
+        }
+        fromHtml.setHtml(html);
+        // The RTF ends with a paragraph mark, which leaves one empty paragraph the HTML lacks.
+        if (fromRtf.toPlainText() != fromHtml.toPlainText() + u'\n')
+            std::fprintf(stderr, "warning: the two documents hold different text\n");
+        const int runs = megabytes > 4 ? 3 : 5;
+        std::vector<Click> before, now, peer;
+        for (int i = 0; i < runs; ++i) {
+            before.push_back(click(area, d, html, Path::FitBefore));
+            now.push_back(click(area, d, html, Path::FitNow));
+            peer.push_back(click(area, d, html, Path::Html));
+        }
+        const Click b = median(before), n = median(now), h = median(peer);
+        std::printf("  %5.1f | %6.1f %10.1f %7.1f %6.1f | %12.1f %9.1f %7.2f | %8.1f %8.2f\n", megabytes, n.read,
+                    b.fit, n.fit, n.shown, b.total(), n.total(), n.total() / b.total(), h.total(),
+                    n.total() / h.total());
     }
-    fromHtml.setHtml(html);
-    // The RTF ends with a paragraph mark, which leaves one empty paragraph the HTML lacks.
-    if (fromRtf.toPlainText() != fromHtml.toPlainText() + u'\n')
-        std::fprintf(stderr, "warning: the two documents hold different text\n");
-
-    const qint64 rtfNs = bestOf(runs, [&](QTextDocument &doc) { vireka::readRtf(d.rtf, doc); });
-    const qint64 htmlNs = bestOf(runs, [&](QTextDocument &doc) { doc.setHtml(html); });
-
-    std::printf("rtf:  %lld bytes, median %.1f ms over %d runs\n", qlonglong(d.rtf.size()), rtfNs / 1e6, runs);
-    std::printf("html: %lld bytes, median %.1f ms over %d runs\n", qlonglong(d.html.size()), htmlNs / 1e6, runs);
-    std::printf("rtf/html = %.2f\n", double(rtfNs) / double(htmlNs));
     return 0;
 }

@@ -1,11 +1,14 @@
 #include "DocumentArea.h"
+#include "rtf/LineBound.h"
 #include "rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -53,6 +56,11 @@ private slots:
     void paragraphBudgetEdge_data();
     void paragraphBudgetEdge();
     void areaShowsWhatFits();
+    void lineBoundHolds_data();
+    void lineBoundHolds();
+    void longParagraphsAreCut();
+    void distinctLooksAreBounded();
+    void largeFilesAreReadInPart();
 };
 
 void TestDocumentBudget::tallDocumentsFitTheLayout_data()
@@ -72,6 +80,12 @@ void TestDocumentBudget::tallDocumentsFitTheLayout_data()
         << "{\\rtf1\\fs200 " + repeated("word ", 100000) + "}" << true << 2;
     QTest::newRow("empty paragraphs as tall as their mark's font")
         << "{\\rtf1\\fs200 " + repeated("\\par ", 30000) + "}" << true << 0;
+    const QByteArray header = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}}";
+    QTest::newRow("one word of a million letters") << header + QByteArray(1000000, 'a') + "}" << true << 2;
+    QTest::newRow("a million line breaks in one paragraph") << header + repeated("\\line ", 1000000) + "}" << true
+                                                            << 2;
+    QTest::newRow("tab stops past the line in large type")
+        << "{\\rtf1\\fs200\\tqr\\tx31000 " + repeated("a\\tab ", 40000) + "}" << true << 2;
     QTest::newRow("ordinary document") << "{\\rtf1 " + repeated("A short paragraph.\\par ", 200) + "}" << false
                                        << 201;
 }
@@ -164,6 +178,108 @@ void TestDocumentBudget::areaShowsWhatFits()
     QVERIFY(endsWithNotice(*doc));
     QVERIFY(doc->documentLayout()->documentSize().height() <= ShownHeightLimit);
     QVERIFY(area.verticalScrollBar()->maximum() > 0);
+}
+
+void TestDocumentBudget::lineBoundHolds_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("rtf");
+    for (const char *folder : {VIREKA_RTF_CORPUS, VIREKA_DOCUMENTS})
+        for (const QFileInfo &file : QDir(folder).entryInfoList({"*.rtf"}, QDir::Files))
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath() << QByteArray();
+    const QByteArray fonts = "{\\rtf1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fcharset2 Symbol;}}";
+    QTest::newRow("words as long as a line") << QString() << fonts + repeated("abcdefghijklmnopqrstuvwxyzabcdefgh ", 300) + "}";
+    QTest::newRow("punctuation that glues words across spaces")
+        << QString() << fonts + repeated("abcdefghijklmnop !!!!!!!!!!!! ( abcdefghij ) abc\\~defghijk\\~lmnop\\-qrs ", 300) + "}";
+    QTest::newRow("sizes, tabs, breaks and indents")
+        << QString() << fonts + "\\fi-2000\\li400\\tx3000\\tqr\\tx31000 "
+            + repeated("a {\\fs72 big}\\tab tab {\\super up}{\\sub dn} x\\line ", 200) + "}";
+    QTest::newRow("other scripts") << QString()
+                                   << fonts + repeated("\\u1575?\\u1604?\\u1593?\\u2325?\\u2381?\\u2359? \\u26085?\\u26412?", 500) + "}";
+    QTest::newRow("symbols and combining marks") << QString() << fonts + repeated("{\\f1 \\'61\\'b7}e\\u769?", 2000) + "}";
+}
+
+void TestDocumentBudget::lineBoundHolds()
+{
+    // Each paragraph's bound is at least its height as the document lays it out.
+    QFETCH(QString, path);
+    QFETCH(QByteArray, rtf);
+    QTextDocument doc;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    doc.setDefaultFont(font);
+    QVERIFY(path.isEmpty() ? readRtf(rtf, doc) : readRtfFile(path, doc));
+    doc.setTextWidth(AreaWidth);
+    const qreal width = AreaWidth - 2 * doc.documentMargin();
+    LineBound bound(doc.defaultFont());
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat format = b.blockFormat();
+        qreal lineHeight = 0;
+        const qreal lines = bound.lines(b, width - format.leftMargin() - format.rightMargin() - 2, lineHeight);
+        const QRectF shown = doc.documentLayout()->blockBoundingRect(b);
+        const qreal text = shown.height() - format.topMargin() - format.bottomMargin();
+        QVERIFY2(lines * lineHeight >= text, qPrintable(QStringLiteral("paragraph %1: %2 lines of %3 px, shown %4 px")
+                                                         .arg(b.blockNumber()).arg(lines).arg(lineHeight).arg(text)));
+        QVERIFY(lines >= b.layout()->lineCount());
+    }
+}
+
+void TestDocumentBudget::longParagraphsAreCut()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf("{\\rtf1 " + QByteArray(200000, 'a') + " b\\par c}", doc));
+    const QString kept = doc.firstBlock().text();
+    QCOMPARE(kept.size(), MaxParagraphLength);
+    // The word is broken where no line could hold it, invisibly.
+    QCOMPARE(kept.count(QChar(0x200B)), MaxParagraphLength / (MaxUnbrokenLength + 1));
+    QCOMPARE(kept.indexOf(QChar(0x200B)), MaxUnbrokenLength);
+    QCOMPARE(doc.blockCount(), 2);
+    QVERIFY(endsWithNotice(doc));
+}
+
+void TestDocumentBudget::distinctLooksAreBounded()
+{
+    // Each paragraph in a colour and a size of its own.
+    const int looks = 3000;
+    QByteArray rtf = "{\\rtf1{\\colortbl;";
+    for (int i = 0; i < looks; ++i)
+        rtf += "\\red" + QByteArray::number(i % 256) + "\\green" + QByteArray::number(i / 256) + "\\blue0;";
+    rtf += "}";
+    for (int i = 1; i <= looks; ++i)
+        rtf += "{\\cf" + QByteArray::number(i) + "\\fs" + QByteArray::number(i) + " x}\\par ";
+    QTextDocument doc;
+    QVERIFY(readRtf(rtf + "}", doc));
+    QSet<QRgb> colors;
+    QSet<int> sizes;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            colors << it.fragment().charFormat().foreground().color().rgb();
+            sizes << it.fragment().charFormat().intProperty(QTextFormat::FontPixelSize);
+        }
+    QCOMPARE(doc.blockCount(), looks + 1);
+    QCOMPARE(colors.size(), MaxDocumentColors);
+    QCOMPARE(sizes.size(), MaxDocumentFonts);
+    // Past the budget a colour is shown as the nearest in use: red 183 green 11 as red 183 alone.
+    QCOMPARE(doc.findBlockByNumber(looks - 1).begin().fragment().charFormat().foreground().color(),
+             QColor(183, 0, 0));
+}
+
+void TestDocumentBudget::largeFilesAreReadInPart()
+{
+    // A picture larger than the size budget: the text before it is shown, and the notice after it.
+    QTemporaryDir folder;
+    QFile file(folder.filePath("large.rtf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 shown{\\pict ");
+    file.write(QByteArray(MaxDocumentBytes, '0'));
+    file.write("}never}");
+    file.close();
+    QTextDocument doc;
+    QVERIFY(readRtfFile(file.fileName(), doc));
+    QCOMPARE(doc.firstBlock().text(), "shown");
+    QVERIFY(endsWithNotice(doc));
 }
 
 QTEST_MAIN(TestDocumentBudget)

@@ -1,5 +1,7 @@
 #include "DocumentBudget.h"
 
+#include "LineBound.h"
+
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,19 +15,6 @@
 namespace vireka {
 
 namespace {
-
-// No line stands taller than this many times its largest font's pixel size, whichever fallback font
-// a script needs; the quick bound relies on it.
-constexpr qreal LinePerPixelSize = 3;
-
-qreal pixelSizeOf(const QTextCharFormat &format, const QFont &base)
-{
-    if (format.hasProperty(QTextFormat::FontPixelSize))
-        return format.intProperty(QTextFormat::FontPixelSize);
-    if (format.hasProperty(QTextFormat::FontPointSize))
-        return format.doubleProperty(QTextFormat::FontPointSize) * 96 / 72;
-    return base.pixelSize() > 0 ? base.pixelSize() : base.pointSizeF() * 96 / 72;
-}
 
 // A line's height under the paragraph's line spacing rule, given its natural height.
 qreal spacedLine(qreal natural, const QTextBlockFormat &format)
@@ -45,14 +34,20 @@ qreal spacingOf(const QTextBlockFormat &format)
     return std::max<qreal>(0, format.topMargin()) + std::max<qreal>(0, format.bottomMargin());
 }
 
-// The most the paragraph's lines can take: every character on a line of its own, each as tall as
-// the largest font in the paragraph allows.
-qreal quickTextBound(const QTextBlock &block, const QFont &base)
+// The width a paragraph's lines are laid out at. A pixel of rounding or of a cursor's width less
+// than the document's layout may give keeps the bound safe.
+qreal availableWidth(const QTextBlockFormat &format, qreal width)
 {
-    qreal largest = pixelSizeOf(block.charFormat(), base);
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        largest = std::max(largest, pixelSizeOf(it.fragment().charFormat(), base));
-    return block.length() * spacedLine(LinePerPixelSize * largest, block.blockFormat());
+    return std::max<qreal>(1, width - std::max<qreal>(0, format.leftMargin()) - std::max<qreal>(0, format.rightMargin()) - 2);
+}
+
+// The text option the document's own layout gives the paragraph: tab stops and direction change
+// where lines break.
+QTextOption optionFor(const QTextBlock &block, QTextOption option)
+{
+    option.setTabs(block.blockFormat().tabPositions());
+    option.setTextDirection(block.textDirection());
+    return option;
 }
 
 // Lays the paragraph's lines out as the document would and returns their height, stopping at the
@@ -60,13 +55,13 @@ qreal quickTextBound(const QTextBlock &block, const QFont &base)
 qreal measureText(const QTextBlock &block, qreal width, const QTextOption &option, qreal room, int &keep)
 {
     const QTextBlockFormat format = block.blockFormat();
-    const qreal available = width - std::max<qreal>(0, format.leftMargin()) - std::max<qreal>(0, format.rightMargin());
+    const qreal available = availableWidth(format, width);
     // The paragraph mark's font sizes an empty paragraph (and may make a last line taller).
     QFont markFont = block.charFormat().font();
     markFont = markFont.resolve(block.document()->defaultFont());
     const qreal markHeight = std::ceil(QFontMetricsF(markFont).height());
     QTextLayout *layout = block.layout();
-    layout->setTextOption(option);
+    layout->setTextOption(optionFor(block, option));
     layout->beginLayout();
     qreal height = 0;
     keep = -1;
@@ -136,29 +131,24 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
     const qreal margins = 2 * doc.documentMargin();
     const qreal textWidth = std::max<qreal>(1, width - margins);
     const qreal room = MaxDocumentHeight - margins;
-    const QFont base = doc.defaultFont();
 
+    // Bound each paragraph's text from its advances; only where that bound passes the budget is one
+    // paragraph laid out, to find the line to cut at. The document's own layout is the only other.
     qreal spacing = 0;
-    qreal bound = 0;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        spacing += spacingOf(b.blockFormat());
-        bound += quickTextBound(b, base);
-    }
-    if (spacing + bound <= room)
-        return;
-
-    // Measure the text for real, as far as it can fit.
-    QTextOption option = doc.defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // the most lines any wrap mode makes
-    std::vector<qreal> heights;
     qreal text = 0;
-    int keep = -1;
-    for (QTextBlock b = doc.begin(); b.isValid() && keep < 0; b = b.next()) {
-        heights.push_back(measureText(b, textWidth, option, room - text, keep));
-        text += heights.back();
+    std::vector<qreal> bounds;
+    LineBound lines(doc.defaultFont());
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat format = b.blockFormat();
+        spacing += spacingOf(format);
+        if (text <= room) { // past that, only the spacing is still needed
+            qreal lineHeight = 0;
+            bounds.push_back(lines.lines(b, availableWidth(format, textWidth), lineHeight) * spacedLine(lineHeight, format));
+            text += bounds.back();
+        }
     }
-    if (keep >= 0)
-        text = room + 1; // the text alone is too tall
+    if (spacing + text <= room)
+        return;
 
     // Spacing gets what the text leaves, but at least a quarter of the room.
     const qreal scale = spacing > 0 ? std::min<qreal>(1, std::max(room - text, room / 4) / spacing) : 1;
@@ -167,19 +157,25 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
     if (text + spacing * scale <= room)
         return;
 
+    // Cut in the first paragraph whose bound passes the room left, at the first line that does not
+    // fit; when all its lines fit after all, after it.
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // the most lines any wrap mode makes
     qreal y = 0;
     std::size_t i = 0;
-    for (QTextBlock b = doc.begin(); b.isValid() && i < heights.size(); b = b.next(), ++i) {
+    for (QTextBlock b = doc.begin(); b.isValid() && i < bounds.size(); b = b.next(), ++i) {
         const QTextBlockFormat format = b.blockFormat();
         y += std::max<qreal>(0, format.topMargin());
-        if (y + heights[i] > room || i + 1 == heights.size()) {
+        if (y + bounds[i] > room) {
+            int keep = -1;
             measureText(b, textWidth, option, room - y, keep);
-            if (keep >= 0) {
+            if (keep >= 0)
                 cutAt(doc, b.position() + keep);
-                return;
-            }
+            else if (b.next().isValid())
+                cutAt(doc, b.next().position());
+            return;
         }
-        y += heights[i] + std::max<qreal>(0, format.bottomMargin());
+        y += bounds[i] + std::max<qreal>(0, format.bottomMargin());
     }
 }
 

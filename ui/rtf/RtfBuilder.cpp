@@ -27,7 +27,7 @@ Builder::Builder(QTextDocument &doc) : m_formats(m_tables, doc.defaultFont().sty
     m_writer.setDefaultTabStop(twipsToPixels(720));
 }
 
-bool Builder::read(QByteArrayView data)
+bool Builder::read(QByteArrayView data, DataEnd end)
 {
     Tokenizer tokenizer(data);
     m_tokenizer = &tokenizer;
@@ -66,7 +66,7 @@ bool Builder::read(QByteArrayView data)
         }
         switch (token.type) {
         case TokenType::ControlWord:
-            handleWord(token, ignorable);
+            handleWord(token, atGroupStart, ignorable);
             break;
         case TokenType::ControlSymbol:
             // \* marks the group's destination as one to skip when its word is unknown; anywhere
@@ -85,14 +85,18 @@ bool Builder::read(QByteArrayView data)
         default: // binary data is never shown
             break;
         }
+        if (m_writer.paragraphIsFull())
+            m_cut = true;
         if (m_cut)
-            return skimToEnd(tokenizer);
+            return skimToEnd(tokenizer, end);
     }
-    finish(); // truncated: keep what was read, but report the failure
-    return false;
+    // Truncated: keep what was read, but report the failure, unless the file was cut on purpose.
+    m_cut = m_cut || end == DataEnd::Cut;
+    finish();
+    return m_cut;
 }
 
-bool Builder::skimToEnd(Tokenizer &tokenizer)
+bool Builder::skimToEnd(Tokenizer &tokenizer, DataEnd end)
 {
     // Only the braces matter now: the document must still close to be accepted.
     std::size_t depth = m_stack.size() + std::size_t(m_uncountedDepth);
@@ -106,7 +110,7 @@ bool Builder::skimToEnd(Tokenizer &tokenizer)
         }
     }
     finish();
-    return false;
+    return end == DataEnd::Cut;
 }
 
 void Builder::openGroup()
@@ -150,77 +154,48 @@ void Builder::finish()
         m_writer.finish(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
 }
 
-void Builder::handleWord(const Token &token, bool ignorable)
+void Builder::handleWord(const Token &token, bool atGroupStart, bool ignorable)
 {
-    const Word word = lookupWord(token.text);
-    const int param = token.param;
-    const bool hasParam = token.hasParam;
-    switch (word) {
-    case Word::Unknown:
+    const auto [word, group] = lookupWord(token.text);
+    switch (group) {
+    case WordGroup::None:
         if (ignorable)
             state().destination = Destination::Skip;
         return;
-    case Word::AnsiTwin:
-        state().destination = Destination::AnsiTwin;
+    case WordGroup::Destination:
+        // A group to skip is named at its start (after \* if marked so): elsewhere, as a shape's
+        // \sp after text, word processors ignore the word and show the rest of the group.
+        if (word != Word::SkipDestination || atGroupStart || ignorable)
+            destinationWord(word);
         return;
+    case WordGroup::Document: documentWord(word, token.param, token.hasParam); return;
+    case WordGroup::Note: noteWord(word, token.param); return;
+    case WordGroup::Table: tableWord(word, token.param, token.hasParam); return;
+    case WordGroup::Character: characterWord(word, token.param, token.hasParam); return;
+    case WordGroup::Paragraph: paragraphWord(word, token.param); return;
+    case WordGroup::Text: textWord(word, token.param, token.hasParam); return;
+    }
+}
+
+void Builder::destinationWord(Word word)
+{
+    switch (word) {
+    case Word::AnsiTwin: state().destination = Destination::AnsiTwin; break;
     case Word::UnicodeTwin:
         if (state().destination == Destination::AnsiTwin)
             state().destination = Destination::Text;
-        return;
-    case Word::TextDestination:
-        return;
+        break;
     case Word::FontTable:
         state().destination = Destination::FontTable;
         m_fontOpen = false;
-        return;
+        break;
     case Word::ColorTable:
         state().destination = Destination::ColorTable;
         m_colorSet = false;
         m_red = m_green = m_blue = 0;
-        return;
-    case Word::SkipDestination:
-        state().destination = Destination::Skip;
-        return;
-    case Word::Ansi: case Word::Mac: case Word::Pc: case Word::Pca: case Word::AnsiCodePage:
-    case Word::DefaultFont: case Word::DefaultTab:
-        documentWord(word, param, hasParam);
-        return;
-    case Word::FootnoteArabic: case Word::FootnoteLowerAlpha: case Word::FootnoteUpperAlpha:
-    case Word::FootnoteLowerRoman: case Word::FootnoteUpperRoman: case Word::FootnoteStart:
-    case Word::EndnoteArabic: case Word::EndnoteLowerAlpha: case Word::EndnoteUpperAlpha:
-    case Word::EndnoteLowerRoman: case Word::EndnoteUpperRoman: case Word::EndnoteStart:
-        noteWord(word, param);
-        return;
-    case Word::FontNil: case Word::FontRoman: case Word::FontSwiss: case Word::FontModern:
-    case Word::FontScript: case Word::FontDecor: case Word::FontTech: case Word::FontCharset:
-    case Word::FontCodePage: case Word::Red: case Word::Green: case Word::Blue:
-        tableWord(word, param, hasParam);
-        return;
-    case Word::Font:
-        if (state().destination == Destination::FontTable)
-            startFont(hasParam ? param : 0);
-        else
-            state().chars.font = hasParam ? param : m_defaultFont;
-        return;
-    case Word::Plain: case Word::FontSize: case Word::Bold: case Word::Italic: case Word::Underline:
-    case Word::UnderlineNone: case Word::Strike: case Word::Hidden: case Word::Caps:
-    case Word::SmallCaps: case Word::Super: case Word::Sub: case Word::NoSuperSub: case Word::Up:
-    case Word::Down: case Word::Color: case Word::UnicodeSkip:
-        characterWord(word, param, hasParam);
-        return;
-    case Word::Unicode:
-        if (hasParam)
-            handleUnicode(param);
-        return;
-    case Word::Pard: case Word::AlignLeft: case Word::AlignCenter: case Word::AlignRight:
-    case Word::AlignJustify: case Word::LeftIndent: case Word::RightIndent: case Word::FirstIndent:
-    case Word::SpaceBefore: case Word::SpaceAfter: case Word::LineSpacing: case Word::LineMultiple:
-    case Word::TabStop: case Word::TabRight: case Word::TabCenter: case Word::TabDecimal:
-        paragraphWord(word, param);
-        return;
-    default:
-        textWord(word);
-        return;
+        break;
+    case Word::SkipDestination: state().destination = Destination::Skip; break;
+    default: break; // a destination whose text is shown
     }
 }
 
@@ -275,6 +250,12 @@ void Builder::characterWord(Word word, int param, bool hasParam)
     CharState &c = s.chars;
     const bool on = !hasParam || param != 0;
     switch (word) {
+    case Word::Font:
+        if (s.destination == Destination::FontTable)
+            startFont(hasParam ? param : 0);
+        else
+            c.font = hasParam ? param : m_defaultFont;
+        break;
     case Word::Plain:
         c = CharState();
         c.font = m_defaultFont;
@@ -331,8 +312,14 @@ void Builder::paragraphWord(Word word, int param)
     }
 }
 
-void Builder::textWord(Word word)
+void Builder::textWord(Word word, int param, bool hasParam)
 {
+    if (word == Word::Unicode) {
+        // Read in the tables too, so that its fallback characters are skipped there as well.
+        if (hasParam)
+            handleUnicode(param);
+        return;
+    }
     if (!readsText())
         return;
     switch (word) {

@@ -27,28 +27,34 @@ public:
 
     explicit Builder(QTextDocument &doc);
 
-    // Reads a document that starts at its opening brace. True when the outermost group closes;
-    // whatever follows it is ignored.
-    bool read(QByteArrayView data);
+    enum class DataEnd {
+        Whole, // the data is the whole file: a document that does not close there is truncated
+        Cut,   // the file goes on past the data: what was read is shown, cut, with the notice
+    };
+
+    // Reads a document that starts at its opening brace. True when the outermost group closes (or
+    // the data was cut); whatever follows it is ignored.
+    bool read(QByteArrayView data, DataEnd end = DataEnd::Whole);
 
 private:
     GroupState &state() { return m_stack.back(); }
     bool readsText() { return m_uncountedDepth == 0 && state().destination == Destination::Text; }
 
-    bool skimToEnd(Tokenizer &tokenizer);
+    bool skimToEnd(Tokenizer &tokenizer, DataEnd end);
     void openGroup();
     bool closeGroup(); // true when the outermost group closed
-    void handleWord(const Token &token, bool ignorable);
+    void handleWord(const Token &token, bool atGroupStart, bool ignorable);
     void handleSymbol(char symbol);
     void handleText(QByteArrayView bytes);
     void handleHexByte(unsigned char byte);
     void handleUnicode(int value);
 
+    void destinationWord(Word word);
     void documentWord(Word word, int param, bool hasParam);
     void tableWord(Word word, int param, bool hasParam);
     void characterWord(Word word, int param, bool hasParam);
     void paragraphWord(Word word, int param);
-    void textWord(Word word);
+    void textWord(Word word, int param, bool hasParam);
     void noteWord(Word word, int param);
     void noteMark();
 

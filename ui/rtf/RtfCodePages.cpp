@@ -49,7 +49,7 @@ constexpr char16_t SymbolHigh[0x60] = {
 bool isMultiByteCodePage(int codePage)
 {
     switch (codePage) {
-    case 932: case 936: case 949: case 950: case 1361:
+    case 932: case 936: case 949: case 950: case 1361: case 10001: case 10002: case 10003: case 10008:
     case 20932: case 51932: case 51936: case 51949: case 54936: case 65001:
         return true;
     default:
@@ -64,6 +64,19 @@ std::unique_ptr<QStringDecoder> openConverter(int codePage)
     case 932: names << "windows-31j"; break;
     case 936: names << "GBK"; break;
     case 10000: names << "macintosh"; break;
+    // The Mac East Asian sets are their region's standard sets with a few additions.
+    case 10001: names << "Shift_JIS"; break;
+    case 10002: names << "Big5"; break;
+    case 10003: names << "EUC-KR"; break;
+    case 10008: names << "GBK"; break;
+    case 10006: names << "x-mac-greek"; break;
+    case 10007: names << "x-mac-cyrillic"; break;
+    case 10029: names << "x-mac-centraleurroman"; break;
+    case 10081: names << "x-mac-turkish"; break;
+    // No converter knows these; the letters stand where the nearest Windows or ISO set has them.
+    case 10004: names << "ISO-8859-6"; break;
+    case 10005: names << "windows-1255"; break;
+    case 10021: names << "windows-874"; break;
     case 20866: names << "KOI8-R"; break;
     case 21866: names << "KOI8-U"; break;
     case 65001: names << "UTF-8"; break;
@@ -92,7 +105,20 @@ void fill1252(std::array<char16_t, 256> &table)
 int codePageForCharset(int charset)
 {
     switch (charset) {
+    // Mac character sets: Roman, Japanese, Korean, simplified and traditional Chinese, Hebrew,
+    // Arabic, Greek, Turkish, Thai, Central European, Cyrillic.
     case 77: return 10000;
+    case 78: return 10001;
+    case 79: return 10003;
+    case 80: return 10008;
+    case 81: return 10002;
+    case 83: return 10005;
+    case 84: return 10004;
+    case 85: return 10006;
+    case 86: return 10081;
+    case 87: return 10021;
+    case 88: return 10029;
+    case 89: return 10007;
     case 128: return 932;
     case 129: return 949;
     case 130: return 1361;

@@ -10,107 +10,113 @@ namespace {
 struct Entry {
     std::string_view name;
     Word word;
+    WordGroup group;
 };
 
+using enum Word;
+using enum WordGroup;
+
 constexpr Entry Words[] = {
-    {"ansi", Word::Ansi}, {"mac", Word::Mac}, {"pc", Word::Pc}, {"pca", Word::Pca},
-    {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont}, {"deftab", Word::DefaultTab},
-    {"ftnnar", Word::FootnoteArabic}, {"ftnnalc", Word::FootnoteLowerAlpha},
-    {"ftnnauc", Word::FootnoteUpperAlpha}, {"ftnnrlc", Word::FootnoteLowerRoman},
-    {"ftnnruc", Word::FootnoteUpperRoman}, {"ftnstart", Word::FootnoteStart},
-    {"aftnnar", Word::EndnoteArabic}, {"aftnnalc", Word::EndnoteLowerAlpha},
-    {"aftnnauc", Word::EndnoteUpperAlpha}, {"aftnnrlc", Word::EndnoteLowerRoman},
-    {"aftnnruc", Word::EndnoteUpperRoman}, {"aftnstart", Word::EndnoteStart},
+    {"ansi", Ansi, Document}, {"mac", Mac, Document}, {"pc", Pc, Document}, {"pca", Pca, Document},
+    {"ansicpg", AnsiCodePage, Document}, {"deff", DefaultFont, Document}, {"deftab", DefaultTab, Document},
+    {"ftnnar", FootnoteArabic, Note}, {"ftnnalc", FootnoteLowerAlpha, Note},
+    {"ftnnauc", FootnoteUpperAlpha, Note}, {"ftnnrlc", FootnoteLowerRoman, Note},
+    {"ftnnruc", FootnoteUpperRoman, Note}, {"ftnstart", FootnoteStart, Note},
+    {"aftnnar", EndnoteArabic, Note}, {"aftnnalc", EndnoteLowerAlpha, Note},
+    {"aftnnauc", EndnoteUpperAlpha, Note}, {"aftnnrlc", EndnoteLowerRoman, Note},
+    {"aftnnruc", EndnoteUpperRoman, Note}, {"aftnstart", EndnoteStart, Note},
 
-    {"fonttbl", Word::FontTable}, {"colortbl", Word::ColorTable},
+    {"fonttbl", FontTable, Destination}, {"colortbl", ColorTable, Destination},
 
-    {"fnil", Word::FontNil}, {"froman", Word::FontRoman}, {"fswiss", Word::FontSwiss},
-    {"fmodern", Word::FontModern}, {"fscript", Word::FontScript}, {"fdecor", Word::FontDecor},
-    {"ftech", Word::FontTech}, {"fbidi", Word::FontNil}, {"fcharset", Word::FontCharset},
-    {"cpg", Word::FontCodePage},
+    {"fnil", FontNil, Table}, {"froman", FontRoman, Table}, {"fswiss", FontSwiss, Table},
+    {"fmodern", FontModern, Table}, {"fscript", FontScript, Table}, {"fdecor", FontDecor, Table},
+    {"ftech", FontTech, Table}, {"fbidi", FontNil, Table}, {"fcharset", FontCharset, Table},
+    {"cpg", FontCodePage, Table},
 
-    {"red", Word::Red}, {"green", Word::Green}, {"blue", Word::Blue},
+    {"red", Red, Table}, {"green", Green, Table}, {"blue", Blue, Table},
 
-    {"plain", Word::Plain}, {"f", Word::Font}, {"fs", Word::FontSize}, {"b", Word::Bold},
-    {"i", Word::Italic}, {"ul", Word::Underline}, {"uld", Word::Underline}, {"uldb", Word::Underline},
-    {"ulw", Word::Underline}, {"uldash", Word::Underline}, {"uldashd", Word::Underline},
-    {"uldashdd", Word::Underline}, {"ulwave", Word::Underline}, {"ulhwave", Word::Underline},
-    {"ulldash", Word::Underline}, {"ulth", Word::Underline}, {"ulthd", Word::Underline},
-    {"ulthdash", Word::Underline}, {"ulthdashd", Word::Underline}, {"ulthdashdd", Word::Underline},
-    {"ulthldash", Word::Underline}, {"ululdbwave", Word::Underline}, {"ulnone", Word::UnderlineNone},
-    {"strike", Word::Strike}, {"striked", Word::Strike}, {"v", Word::Hidden}, {"caps", Word::Caps},
-    {"scaps", Word::SmallCaps}, {"super", Word::Super}, {"sub", Word::Sub},
-    {"nosupersub", Word::NoSuperSub}, {"up", Word::Up}, {"dn", Word::Down}, {"cf", Word::Color},
-    {"uc", Word::UnicodeSkip}, {"u", Word::Unicode},
+    {"plain", Plain, Character}, {"f", Font, Character}, {"fs", FontSize, Character}, {"b", Bold, Character},
+    {"i", Italic, Character}, {"ul", Underline, Character}, {"uld", Underline, Character},
+    {"uldb", Underline, Character}, {"ulw", Underline, Character}, {"uldash", Underline, Character},
+    {"uldashd", Underline, Character}, {"uldashdd", Underline, Character}, {"ulwave", Underline, Character},
+    {"ulhwave", Underline, Character}, {"ulldash", Underline, Character}, {"ulth", Underline, Character},
+    {"ulthd", Underline, Character}, {"ulthdash", Underline, Character}, {"ulthdashd", Underline, Character},
+    {"ulthdashdd", Underline, Character}, {"ulthldash", Underline, Character},
+    {"ululdbwave", Underline, Character}, {"ulnone", UnderlineNone, Character}, {"strike", Strike, Character},
+    {"striked", Strike, Character}, {"v", Hidden, Character}, {"caps", Caps, Character},
+    {"scaps", SmallCaps, Character}, {"super", Super, Character}, {"sub", Sub, Character},
+    {"nosupersub", NoSuperSub, Character}, {"up", Up, Character}, {"dn", Down, Character},
+    {"cf", Color, Character}, {"uc", UnicodeSkip, Character}, {"u", Unicode, Text},
 
-    {"pard", Word::Pard}, {"ql", Word::AlignLeft}, {"qc", Word::AlignCenter}, {"qr", Word::AlignRight},
-    {"qj", Word::AlignJustify}, {"qd", Word::AlignJustify}, {"li", Word::LeftIndent},
-    {"lin", Word::LeftIndent}, {"ri", Word::RightIndent}, {"rin", Word::RightIndent},
-    {"fi", Word::FirstIndent}, {"sb", Word::SpaceBefore}, {"sa", Word::SpaceAfter},
-    {"sl", Word::LineSpacing}, {"slmult", Word::LineMultiple}, {"tx", Word::TabStop},
-    {"tb", Word::TabStop}, {"tqr", Word::TabRight}, {"tqc", Word::TabCenter},
-    {"tqdec", Word::TabDecimal},
+    {"pard", Pard, Paragraph}, {"ql", AlignLeft, Paragraph}, {"qc", AlignCenter, Paragraph},
+    {"qr", AlignRight, Paragraph}, {"qj", AlignJustify, Paragraph}, {"qd", AlignJustify, Paragraph},
+    {"li", LeftIndent, Paragraph}, {"lin", LeftIndent, Paragraph}, {"ri", RightIndent, Paragraph},
+    {"rin", RightIndent, Paragraph}, {"fi", FirstIndent, Paragraph}, {"sb", SpaceBefore, Paragraph},
+    {"sa", SpaceAfter, Paragraph}, {"sl", LineSpacing, Paragraph}, {"slmult", LineMultiple, Paragraph},
+    {"tx", TabStop, Paragraph}, {"tb", TabStop, Paragraph}, {"tqr", TabRight, Paragraph},
+    {"tqc", TabCenter, Paragraph}, {"tqdec", TabDecimal, Paragraph},
 
-    {"par", Word::Par}, {"sect", Word::Par}, {"page", Word::Par}, {"column", Word::Par},
-    {"line", Word::Line}, {"softline", Word::Line}, {"tab", Word::Tab}, {"cell", Word::Cell},
-    {"nestcell", Word::Cell}, {"row", Word::Row}, {"nestrow", Word::Row},
-    {"endash", Word::EnDash}, {"emdash", Word::EmDash}, {"bullet", Word::Bullet},
-    {"lquote", Word::LeftQuote}, {"rquote", Word::RightQuote}, {"ldblquote", Word::LeftDoubleQuote},
-    {"rdblquote", Word::RightDoubleQuote}, {"emspace", Word::EmSpace}, {"enspace", Word::EnSpace},
-    {"qmspace", Word::QuarterEmSpace}, {"zwj", Word::ZeroWidthJoiner},
-    {"zwnj", Word::ZeroWidthNonJoiner}, {"ltrmark", Word::LeftToRightMark},
-    {"rtlmark", Word::RightToLeftMark}, {"chftn", Word::NoteMark},
+    {"par", Par, Text}, {"sect", Par, Text}, {"page", Par, Text}, {"column", Par, Text}, {"line", Line, Text},
+    {"softline", Line, Text}, {"tab", Tab, Text}, {"cell", Cell, Text}, {"nestcell", Cell, Text},
+    {"row", Row, Text}, {"nestrow", Row, Text}, {"endash", EnDash, Text}, {"emdash", EmDash, Text},
+    {"bullet", Bullet, Text}, {"lquote", LeftQuote, Text}, {"rquote", RightQuote, Text},
+    {"ldblquote", LeftDoubleQuote, Text}, {"rdblquote", RightDoubleQuote, Text}, {"emspace", EmSpace, Text},
+    {"enspace", EnSpace, Text}, {"qmspace", QuarterEmSpace, Text}, {"zwj", ZeroWidthJoiner, Text},
+    {"zwnj", ZeroWidthNonJoiner, Text}, {"ltrmark", LeftToRightMark, Text},
+    {"rtlmark", RightToLeftMark, Text}, {"chftn", NoteMark, Text},
 
     // Groups whose text is shown: known, so that \* before them does not hide them.
-    {"listtext", Word::TextDestination}, {"pntext", Word::TextDestination},
-    {"field", Word::TextDestination}, {"fldrslt", Word::TextDestination},
+    {"listtext", TextDestination, Destination}, {"pntext", TextDestination, Destination},
+    {"field", TextDestination, Destination}, {"fldrslt", TextDestination, Destination},
 
     // A keyword in two forms: the first group for old readers, then \ud with the Unicode one.
-    {"upr", Word::AnsiTwin}, {"ud", Word::UnicodeTwin},
+    {"upr", AnsiTwin, Destination}, {"ud", UnicodeTwin, Destination},
 
     // Groups that hold no visible text even when they are not marked \*. Field results, list
     // numbers (\listtext, \pntext) and table text stay: they are what the reader shows.
-    {"stylesheet", Word::SkipDestination}, {"info", Word::SkipDestination},
-    {"pict", Word::SkipDestination}, {"object", Word::SkipDestination},
-    {"objdata", Word::SkipDestination}, {"objclass", Word::SkipDestination},
-    {"nonshppict", Word::SkipDestination}, {"shp", Word::SkipDestination},
-    {"shpinst", Word::SkipDestination}, {"shprslt", Word::SkipDestination},
-    {"sp", Word::SkipDestination}, {"sn", Word::SkipDestination}, {"sv", Word::SkipDestination},
-    {"header", Word::SkipDestination}, {"headerl", Word::SkipDestination},
-    {"headerr", Word::SkipDestination}, {"headerf", Word::SkipDestination},
-    {"footer", Word::SkipDestination}, {"footerl", Word::SkipDestination},
-    {"footerr", Word::SkipDestination}, {"footerf", Word::SkipDestination},
-    {"footnote", Word::SkipDestination}, {"annotation", Word::SkipDestination},
-    {"atnid", Word::SkipDestination}, {"atnauthor", Word::SkipDestination},
-    {"fldinst", Word::SkipDestination}, {"themedata", Word::SkipDestination},
-    {"colorschememapping", Word::SkipDestination}, {"latentstyles", Word::SkipDestination},
-    {"datastore", Word::SkipDestination}, {"xmlnstbl", Word::SkipDestination},
-    {"xmlnsstbl", Word::SkipDestination}, {"listtable", Word::SkipDestination},
-    {"listoverridetable", Word::SkipDestination}, {"rsidtbl", Word::SkipDestination},
-    {"generator", Word::SkipDestination}, {"filetbl", Word::SkipDestination},
-    {"revtbl", Word::SkipDestination}, {"pgdsctbl", Word::SkipDestination},
-    {"mmathPr", Word::SkipDestination}, {"pn", Word::SkipDestination},
-    {"bkmkstart", Word::SkipDestination}, {"bkmkend", Word::SkipDestination},
-    {"template", Word::SkipDestination}, {"userprops", Word::SkipDestination},
-    {"author", Word::SkipDestination}, {"title", Word::SkipDestination},
-    {"subject", Word::SkipDestination}, {"operator", Word::SkipDestination},
-    {"keywords", Word::SkipDestination}, {"comment", Word::SkipDestination},
-    {"doccomm", Word::SkipDestination}, {"company", Word::SkipDestination},
-    {"xe", Word::SkipDestination}, {"tc", Word::SkipDestination}, {"txe", Word::SkipDestination},
-    {"rxe", Word::SkipDestination}, {"falt", Word::SkipDestination},
-    {"panose", Word::SkipDestination}, {"fontemb", Word::SkipDestination},
-    {"fontfile", Word::SkipDestination},
-    {"background", Word::SkipDestination}, {"docvar", Word::SkipDestination},
-    {"wgrffmtfilter", Word::SkipDestination}, {"passwordhash", Word::SkipDestination},
+    {"stylesheet", SkipDestination, Destination}, {"info", SkipDestination, Destination},
+    {"pict", SkipDestination, Destination}, {"object", SkipDestination, Destination},
+    {"objdata", SkipDestination, Destination}, {"objclass", SkipDestination, Destination},
+    {"nonshppict", SkipDestination, Destination}, {"shp", SkipDestination, Destination},
+    {"shpinst", SkipDestination, Destination}, {"shprslt", SkipDestination, Destination},
+    {"sp", SkipDestination, Destination}, {"sn", SkipDestination, Destination},
+    {"sv", SkipDestination, Destination}, {"header", SkipDestination, Destination},
+    {"headerl", SkipDestination, Destination}, {"headerr", SkipDestination, Destination},
+    {"headerf", SkipDestination, Destination}, {"footer", SkipDestination, Destination},
+    {"footerl", SkipDestination, Destination}, {"footerr", SkipDestination, Destination},
+    {"footerf", SkipDestination, Destination}, {"footnote", SkipDestination, Destination},
+    {"annotation", SkipDestination, Destination}, {"atnid", SkipDestination, Destination},
+    {"atnauthor", SkipDestination, Destination}, {"fldinst", SkipDestination, Destination},
+    {"themedata", SkipDestination, Destination}, {"colorschememapping", SkipDestination, Destination},
+    {"latentstyles", SkipDestination, Destination}, {"datastore", SkipDestination, Destination},
+    {"xmlnstbl", SkipDestination, Destination}, {"xmlnsstbl", SkipDestination, Destination},
+    {"listtable", SkipDestination, Destination}, {"list", SkipDestination, Destination},
+    {"listname", SkipDestination, Destination}, {"listoverride", SkipDestination, Destination}, {"listoverridetable", SkipDestination, Destination},
+    {"rsidtbl", SkipDestination, Destination}, {"generator", SkipDestination, Destination},
+    {"filetbl", SkipDestination, Destination}, {"revtbl", SkipDestination, Destination},
+    {"pgdsctbl", SkipDestination, Destination}, {"mmathPr", SkipDestination, Destination},
+    {"pn", SkipDestination, Destination}, {"bkmkstart", SkipDestination, Destination},
+    {"bkmkend", SkipDestination, Destination}, {"template", SkipDestination, Destination},
+    {"userprops", SkipDestination, Destination}, {"author", SkipDestination, Destination},
+    {"title", SkipDestination, Destination}, {"subject", SkipDestination, Destination},
+    {"operator", SkipDestination, Destination}, {"keywords", SkipDestination, Destination},
+    {"comment", SkipDestination, Destination}, {"doccomm", SkipDestination, Destination},
+    {"company", SkipDestination, Destination}, {"xe", SkipDestination, Destination},
+    {"tc", SkipDestination, Destination}, {"txe", SkipDestination, Destination},
+    {"rxe", SkipDestination, Destination}, {"falt", SkipDestination, Destination},
+    {"panose", SkipDestination, Destination}, {"fontemb", SkipDestination, Destination},
+    {"fontfile", SkipDestination, Destination}, {"background", SkipDestination, Destination},
+    {"docvar", SkipDestination, Destination}, {"wgrffmtfilter", SkipDestination, Destination},
+    {"passwordhash", SkipDestination, Destination},
 };
 
-const std::unordered_map<std::string_view, Word> &table()
+const std::unordered_map<std::string_view, KnownWord> &table()
 {
-    static const std::unordered_map<std::string_view, Word> map = [] {
-        std::unordered_map<std::string_view, Word> m;
+    static const std::unordered_map<std::string_view, KnownWord> map = [] {
+        std::unordered_map<std::string_view, KnownWord> m;
         m.reserve(std::size(Words) * 2);
         for (const Entry &e : Words)
-            m.emplace(e.name, e.word);
+            m.emplace(e.name, KnownWord{e.word, e.group});
         return m;
     }();
     return map;
@@ -118,11 +124,11 @@ const std::unordered_map<std::string_view, Word> &table()
 
 } // namespace
 
-Word lookupWord(QByteArrayView name)
+KnownWord lookupWord(QByteArrayView name)
 {
     const auto &map = table();
     const auto found = map.find(std::string_view(name.data(), std::size_t(name.size())));
-    return found == map.end() ? Word::Unknown : found->second;
+    return found == map.end() ? KnownWord() : found->second;
 }
 
 } // namespace vireka::rtf

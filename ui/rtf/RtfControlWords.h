@@ -30,6 +30,23 @@ enum class Word : unsigned char {
     LeftToRightMark, RightToLeftMark, NoteMark,
 };
 
-Word lookupWord(QByteArrayView name);
+// What a word acts on, and so which part of the reader handles it.
+enum class WordGroup : unsigned char {
+    None,        // an unknown word
+    Destination, // opens a group of its own kind
+    Document,    // document-wide settings
+    Note,        // footnote and endnote numbering
+    Table,       // font and colour table entries
+    Character,   // the look of the text that follows
+    Paragraph,   // the paragraph's properties
+    Text,        // adds text or ends a paragraph
+};
+
+struct KnownWord {
+    Word word = Word::Unknown;
+    WordGroup group = WordGroup::None;
+};
+
+KnownWord lookupWord(QByteArrayView name);
 
 } // namespace vireka::rtf

@@ -36,9 +36,39 @@ void DocumentWriter::flush()
 {
     if (m_text.isEmpty())
         return;
+    breakLongWords();
+    const qsizetype room = MaxParagraphLength - m_blockLength;
+    if (m_text.size() > room) {
+        m_text.truncate(room);
+        if (!m_text.isEmpty() && m_text.back().isHighSurrogate())
+            m_text.chop(1);
+    }
     m_cursor.insertText(m_text, *m_format);
+    m_blockLength += m_text.size();
+    ++m_runs;
     m_text.resize(0); // keeps the capacity for the next run
     m_blockHasText = true;
+}
+
+void DocumentWriter::breakLongWords()
+{
+    constexpr QChar ZeroWidthSpace(0x200B);
+    QString broken; // stays empty while no word needs a break
+    for (qsizetype i = 0; i < m_text.size(); ++i) {
+        const QChar c = m_text.at(i);
+        if (!broken.isEmpty())
+            broken += c;
+        const bool mayBreak = c.isSpace() || c == u'-' || c == ZeroWidthSpace || c == QChar::SoftHyphen;
+        m_unbroken = mayBreak ? 0 : m_unbroken + 1;
+        if (m_unbroken >= MaxUnbrokenLength && !c.isHighSurrogate()) {
+            if (broken.isEmpty())
+                broken = m_text.first(i + 1);
+            broken += ZeroWidthSpace;
+            m_unbroken = 0;
+        }
+    }
+    if (!broken.isEmpty())
+        m_text = broken;
 }
 
 void DocumentWriter::closeBlock(const QTextBlockFormat &block, const QTextCharFormat &mark)
@@ -54,6 +84,9 @@ void DocumentWriter::endParagraph(const QTextBlockFormat &block, const QTextChar
     closeBlock(block, mark);
     m_cursor.insertBlock();
     m_blockHasText = false;
+    m_blockLength = 0;
+    m_runs = 0;
+    m_unbroken = 0;
     ++m_blocks;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentBudget.h"
+
 #include <QString>
 #include <QTextCursor>
 
@@ -23,9 +25,10 @@ public:
 
     // The buffer to append text of `format` to. `format` must outlive the next flush; runs are
     // told apart by its address.
+    // Past MaxParagraphRuns runs in a paragraph the text keeps the current run's format.
     QString &textFor(const QTextCharFormat &format)
     {
-        if (&format != m_format) {
+        if (&format != m_format && (!m_format || m_runs < MaxParagraphRuns)) {
             flush();
             m_format = &format;
         }
@@ -40,6 +43,8 @@ public:
     void finishCut(const QTextBlockFormat &block, const QTextCharFormat &mark);
     int blockCount() const { return m_blocks; }
     bool paragraphIsEmpty() const { return !m_blockHasText && m_text.isEmpty(); }
+    // The paragraph holds MaxParagraphLength characters: what follows is left out.
+    bool paragraphIsFull() const { return m_blockLength + m_text.size() >= MaxParagraphLength; }
     void flush();
     // Flushes and forgets the current format, before the formats it may point to go away.
     void releaseFormat()
@@ -49,6 +54,7 @@ public:
     }
 
 private:
+    void breakLongWords();
     void closeBlock(const QTextBlockFormat &block, const QTextCharFormat &mark);
 
     QTextDocument &m_doc;
@@ -56,6 +62,9 @@ private:
     QString m_text;
     const QTextCharFormat *m_format = nullptr;
     bool m_blockHasText = false;
+    qsizetype m_blockLength = 0; // characters inserted into the current paragraph
+    int m_runs = 0;              // runs inserted into the current paragraph
+    int m_unbroken = 0;          // characters since the last place a line may break
     int m_blocks = 1;
     bool m_undoWasEnabled;
 };

@@ -56,8 +56,58 @@ void FormatCache::clearCharFormats()
     m_lastChar = nullptr;
 }
 
-QTextCharFormat FormatCache::makeCharFormat(const CharState &state) const
+// A look past the font budget takes the font in use that differs least: the same face before the
+// same weight and slant, and those before the nearest size.
+CharState FormatCache::withinBudget(const CharState &state)
 {
+    const FontLook look{state.font, pixelSizeForHalfPoints(state.halfPoints), state.bold, state.italic,
+                        state.caps, state.smallCaps, state.vertical};
+    if (std::find(m_fontsInUse.begin(), m_fontsInUse.end(), look) != m_fontsInUse.end())
+        return state;
+    if (m_fontsInUse.size() < std::size_t(MaxDocumentFonts)) {
+        m_fontsInUse.push_back(look);
+        return state;
+    }
+    auto distance = [&look](const FontLook &f) {
+        return (f.font != look.font) * 1000000LL + (f.bold != look.bold) * 100000LL
+            + (f.italic != look.italic) * 100000LL + (f.caps != look.caps || f.smallCaps != look.smallCaps) * 10000LL
+            + (f.vertical != look.vertical) * 10000LL + std::abs(f.pixelSize - look.pixelSize);
+    };
+    const FontLook &nearest = *std::min_element(m_fontsInUse.begin(), m_fontsInUse.end(),
+                                                [&](const FontLook &a, const FontLook &b) { return distance(a) < distance(b); });
+    CharState folded = state;
+    folded.font = nearest.font;
+    folded.halfPoints = nearest.pixelSize * 3 / 2; // half points that give this pixel size again
+    while (pixelSizeForHalfPoints(folded.halfPoints) < nearest.pixelSize)
+        ++folded.halfPoints;
+    folded.bold = nearest.bold;
+    folded.italic = nearest.italic;
+    folded.caps = nearest.caps;
+    folded.smallCaps = nearest.smallCaps;
+    folded.vertical = nearest.vertical;
+    return folded;
+}
+
+QColor FormatCache::colorWithinBudget(const QColor &color)
+{
+    const QRgb rgb = color.rgb();
+    if (std::find(m_colorsInUse.begin(), m_colorsInUse.end(), rgb) != m_colorsInUse.end())
+        return color;
+    if (m_colorsInUse.size() < std::size_t(MaxDocumentColors)) {
+        m_colorsInUse.push_back(rgb);
+        return color;
+    }
+    auto distance = [rgb](QRgb c) {
+        const int r = qRed(c) - qRed(rgb), g = qGreen(c) - qGreen(rgb), b = qBlue(c) - qBlue(rgb);
+        return r * r + g * g + b * b;
+    };
+    return QColor::fromRgb(*std::min_element(m_colorsInUse.begin(), m_colorsInUse.end(),
+                                             [&](QRgb a, QRgb b) { return distance(a) < distance(b); }));
+}
+
+QTextCharFormat FormatCache::makeCharFormat(const CharState &unbudgeted)
+{
+    const CharState state = withinBudget(unbudgeted);
     QTextCharFormat format;
     const auto font = m_tables.fonts.constFind(state.font);
     if (font != m_tables.fonts.cend()) {
@@ -86,7 +136,7 @@ QTextCharFormat FormatCache::makeCharFormat(const CharState &state) const
     if (state.color > 0 && state.color < m_tables.colors.size()) {
         const QColor &color = m_tables.colors.at(state.color);
         if (color.isValid())
-            format.setForeground(color);
+            format.setForeground(colorWithinBudget(color));
     }
     return format;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentBudget.h"
 #include "RtfState.h"
 
 #include <QColor>
@@ -9,6 +10,7 @@
 #include <QTextCharFormat>
 
 #include <unordered_map>
+#include <vector>
 
 namespace vireka::rtf {
 
@@ -37,7 +39,22 @@ public:
 private:
     static constexpr std::size_t MaxCharFormats = 4096;
 
-    QTextCharFormat makeCharFormat(const CharState &state) const;
+    // The part of a look that picks a font.
+    struct FontLook {
+        int font;
+        int pixelSize;
+        bool bold, italic, caps, smallCaps;
+        signed char vertical;
+        bool operator==(const FontLook &) const = default;
+    };
+
+    QTextCharFormat makeCharFormat(const CharState &state);
+    CharState withinBudget(const CharState &state);
+    QColor colorWithinBudget(const QColor &color);
+
+    // What the document uses so far, kept across clearCharFormats(): the budgets are the document's.
+    std::vector<FontLook> m_fontsInUse;
+    std::vector<QRgb> m_colorsInUse;
 
     const DocumentTables &m_tables;
     QFont::StyleStrategy m_strategy;

@@ -12,9 +12,7 @@ namespace {
 
 bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
-} // namespace
-
-bool readRtf(QByteArrayView data, QTextDocument &doc)
+bool read(QByteArrayView data, QTextDocument &doc, rtf::Builder::DataEnd end)
 {
     qsizetype start = 0;
     while (start < data.size() && isAsciiSpace(data[start]))
@@ -23,7 +21,14 @@ bool readRtf(QByteArrayView data, QTextDocument &doc)
     if (!data.startsWith(QByteArrayView("{\\rtf")))
         return false;
     rtf::Builder builder(doc);
-    return builder.read(data);
+    return builder.read(data, end);
+}
+
+} // namespace
+
+bool readRtf(QByteArrayView data, QTextDocument &doc)
+{
+    return read(data, doc, rtf::Builder::DataEnd::Whole);
 }
 
 bool readRtfFile(const QString &path, QTextDocument &doc)
@@ -36,10 +41,11 @@ bool readRtfFile(const QString &path, QTextDocument &doc)
         return false;
     // Read, not mapped: a mapped file that another program shortens meanwhile kills the process
     // with a bus error, which no error handling catches.
-    const QByteArray data = file.readAll();
+    const QByteArray data = file.read(MaxDocumentBytes);
     if (file.error() != QFileDevice::NoError)
         return false;
-    return readRtf(data, doc);
+    const bool more = !file.atEnd() && file.read(1).size() == 1;
+    return read(data, doc, more ? rtf::Builder::DataEnd::Cut : rtf::Builder::DataEnd::Whole);
 }
 
 } // namespace vireka

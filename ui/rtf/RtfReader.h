@@ -15,7 +15,8 @@ namespace vireka {
 // and swap only on success.
 bool readRtf(QByteArrayView data, QTextDocument &doc);
 
-// Reads a file and calls readRtf; false when the file cannot be opened/read.
+// Reads a file and calls readRtf; false when the file cannot be opened/read. Of a file larger than
+// MaxDocumentBytes only the first MaxDocumentBytes are read: they are shown, cut, with the notice.
 bool readRtfFile(const QString &path, QTextDocument &doc);
 
 } // namespace vireka

@@ -1,5 +1,6 @@
 #include "RtfTokenizer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -51,7 +52,7 @@ bool Tokenizer::next(Token &token)
             }
             readControl(token);
             if (token.type == TokenType::End)
-                continue; // a malformed \' with no hex digits: nothing to report
+                continue; // a malformed \' stands for nothing
             return true;
         default: {
             const qsizetype start = m_pos;
@@ -137,18 +138,23 @@ void Tokenizer::readWord(Token &token)
 
 void Tokenizer::readHex(Token &token)
 {
+    // The two characters after \' are the escape's, as word processors read it: when they are not
+    // both hex digits the escape stands for nothing. Only a brace or backslash is left to be read.
     const qsizetype size = m_data.size();
     int value = 0;
-    int digits = 0;
-    while (digits < 2 && m_pos < size) {
-        const int h = hexValue(m_data[m_pos]);
-        if (h < 0)
+    int taken = 0;
+    bool hex = true;
+    while (taken < 2 && m_pos < size) {
+        const char c = m_data[m_pos];
+        if (c == '\\' || c == '{' || c == '}')
             break;
-        value = value * 16 + h;
-        ++digits;
+        const int h = hexValue(c);
+        hex = hex && h >= 0;
+        value = value * 16 + std::max(h, 0);
+        ++taken;
         ++m_pos;
     }
-    if (digits == 0) {
+    if (taken < 2 || !hex) {
         token.type = TokenType::End;
         return;
     }

@@ -294,6 +294,28 @@ def code_page_document(code_page, charset, languages, codec, variant):
     return (head + "".join(body) + "}\r\n").encode("latin-1")
 
 
+# Shapes where word processors read more than the rest of the RTF they write, each in a file of its
+# own: a list outside the list table, Mac character sets, lists numbered from \ls alone, destination
+# words inside a group that holds text, and hex escapes of one digit.
+HAND_MADE = {
+    "list-outside-table": b"{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}{\\list\\listtemplateid1"
+                          b"{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}}{\\listname List1382206859_1;}"
+                          b"\\listid1}\\pard\\f0 First paragraph of text.\\par Second paragraph.\\par}",
+    "mac-shift-jis": b"{\\rtf1\\mac\\ansicpg10001{\\fonttbl{\\f0\\fnil\\fcharset78 Osaka;}{\\f1\\fnil\\fcharset89 "
+                     b"Charcoal CY;}{\\f2\\fnil\\fcharset77 Helvetica;}}\\pard\\f0 \\'93\\'fa\\'96\\'7b\\'8c\\'ea"
+                     b"\\'82\\'cc\\'95\\'b6\\'8f\\'cd\\'82\\'c5\\'82\\'b7\\'81\\'42\\par\\f1 \\'8f\\'f0\\'e8"
+                     b"\\'e2\\'e5\\'f2\\par\\f2 caf\\'8e\\par}",
+    "lists-from-ls": b"{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}{\\*\\listtable{\\list\\listtemplateid1"
+                     b"{\\listlevel\\levelnfc0\\levelstartat1{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
+                     b"\\listid1}}{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+                     b"\\pard\\ls1\\f0 Apples\\par Pears\\par Plums\\par\\pard After the list.\\par}",
+    "destination-inside-group": b"{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\pard\\f0 {\\b Shown before"
+                                b"\\sp and after} the word.\\par {Text\\fonttbl still text}.\\par}",
+    "hex-of-one-digit": b"{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\pard\\f0 One\\'3? two\\'e9 three"
+                        b"\\'4 four.\\par}",
+}
+
+
 def soffice(args, cwd):
     env = dict(os.environ, HOME=os.path.join(cwd, ".soffice-home"))
     subprocess.run(["soffice", "--headless", *args], cwd=cwd, env=env, check=True,
@@ -321,6 +343,10 @@ def main():
             name = f"codepage-{code_page}-{variant}.rtf"
             with open(os.path.join(rtf, name), "wb") as f:
                 f.write(code_page_document(code_page, charset, languages, codec, variant))
+
+    for name, data in HAND_MADE.items():
+        with open(os.path.join(rtf, f"hand-{name}.rtf"), "wb") as f:
+            f.write(data)
 
     corpus = sorted(os.path.join(rtf, n) for n in os.listdir(rtf) if n.endswith(".rtf"))
     soffice(["--infilter=Rich Text Format", "--convert-to", "txt:Text (encoded):UTF8", "--outdir", txt, *corpus], out)
