@@ -19,5 +19,5 @@ int main(int argc, char **argv)
     }
     if (vireka::shell::programEnded())
         return 0;
-    return app.exec();
+    return vireka::Application::exec();
 }

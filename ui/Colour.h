@@ -23,7 +23,7 @@ constexpr Colour SystemButtonText = 0x80000012;
 // Marks a colour a table leaves out; the control kind's default applies.
 constexpr Colour KindDefault = 0xFFFFFFFF;
 
-constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0 && c != KindDefault; }
+constexpr bool isSystemColour(Colour c) { return (c & 0x80000000U) != 0 && c != KindDefault; }
 
 QColor toQColor(Colour colour, const QPalette &palette);
 // A colour in the program's own palette: system colours come from classicPalette().
