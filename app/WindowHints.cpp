@@ -1,6 +1,6 @@
 #include "WindowHints.h"
 
-#include "ScreenTable.h"
+#include "ScreenSpec.h"
 
 #include <QGuiApplication>
 #include <QWidget>
