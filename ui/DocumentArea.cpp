@@ -1,5 +1,6 @@
 #include "DocumentArea.h"
 
+#include "DocumentZoom.h"
 #include "ProgramFile.h"
 #include "SunkenEdge.h"
 #include "rtf/RtfReader.h"
@@ -33,6 +34,7 @@ QTextDocument *DocumentArea::newDocument()
 
 void DocumentArea::showDocument(QTextDocument *document)
 {
+    zoomDocument(*document, m_zoom);
     fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
     document->setParent(this);
     delete m_waiting;
@@ -47,6 +49,18 @@ void DocumentArea::clearDocument()
 {
     delete m_waiting;
     setPlainText(QString());
+    emit documentShown();
+}
+
+QTextDocument *DocumentArea::takeDocument()
+{
+    QTextDocument *shown = document();
+    if (shown->parent() != this)
+        return nullptr;
+    QTextDocument *empty = newDocument();
+    empty->setParent(this);
+    setDocument(empty);
+    return shown;
 }
 
 void DocumentArea::showEvent(QShowEvent *event)
@@ -68,6 +82,7 @@ void DocumentArea::install(QTextDocument *document)
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+    emit documentShown();
 }
 
 void LoadDocument(DocumentArea &area, const QString &name)
