@@ -48,6 +48,16 @@ QStringList clickable(const Screen &screen)
 
 int used = 0;
 
+Screen &loaded(const ScreenClass &type)
+{
+    Screen *screen = type.instance();
+    if (!screen || !screen->isLoaded()) {
+        shell::resetForTests(); // a control that ended the program: start again, as a user would
+        return type.open();
+    }
+    return *screen;
+}
+
 // Finds a word and zooms in every document area of the screen, with the keys a reader uses.
 void useReadingAids(const ScreenClass &type)
 {
@@ -79,16 +89,6 @@ void searchEveryDocument()
     emptyAllSlots();
     settle();
     shell::resetForTests();
-}
-
-Screen &loaded(const ScreenClass &type)
-{
-    Screen *screen = type.instance();
-    if (!screen || !screen->isLoaded()) {
-        shell::resetForTests(); // a control that ended the program: start again, as a user would
-        return type.open();
-    }
-    return *screen;
 }
 
 void walk(const ScreenClass &type)
