@@ -76,6 +76,8 @@ void DocumentArea::install(QTextDocument *document)
     // The editor deletes only the document it made itself, never one it was handed, so the area
     // does: otherwise every load would keep the previous document alive until the screen closes.
     const QPointer<QTextDocument> previous = this->document();
+    // Highlights hold cursors into the document they were made for, which may go below.
+    setExtraSelections({});
     setDocument(document);
     if (previous && previous != document && previous->parent() == this)
         delete previous;
