@@ -1,5 +1,8 @@
 #include "Shell.h"
 
+#include "DocumentArea.h"
+#include "LinkRing.h"
+#include "ReadingAids.h"
 #include "Screen.h"
 
 #include <QApplication>
@@ -92,8 +95,21 @@ bool deliverKeyPress(QObject *receiver, const QKeyEvent &press)
 {
     if (ended || !receiver->isWidgetType())
         return false;
-    Screen *screen = Screen::owning(static_cast<QWidget *>(receiver));
-    return screen && screen->keyDown(press.key());
+    auto *widget = static_cast<QWidget *>(receiver);
+    Screen *screen = Screen::owning(widget);
+    if (!screen)
+        return false;
+    // The reading aids come first: Escape in the find field closes only the find bar.
+    if (DocumentArea *area = ReadingAids::areaHolding(widget))
+        if (ReadingAids::of(*area).keyPress(widget, press))
+            return true;
+    if (press.key() == Qt::Key_F && press.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        ReadingAids::searchAllDocuments();
+        return true;
+    }
+    if (LinkRing::keyPress(*screen, press))
+        return true;
+    return screen->keyDown(press.key());
 }
 
 void setEndAction(std::function<void()> action) { endAction = std::move(action); }

@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "CommandLine.h"
 #include "ScreenSlots.h"
+#include "SearchWindow.h"
 #include "Shell.h"
 #include "menu/frmYoga.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     if (const auto status = vireka::answerCommandLine(argc, argv))
         return *status;
     vireka::Application app(argc, argv);
+    vireka::installDocumentSearch();
     try {
         vireka::OpenScreen<vireka::frmYoga>();
     } catch (const std::exception &failure) {

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "DocumentArea.h"
+#include "ReadingAids.h"
 #include "ImageControl.h"
 #include "LabelControl.h"
 #include "LineControl.h"
@@ -145,6 +146,7 @@ QWidget *makeDocumentArea(const ControlSpec &spec, QWidget *client)
     if (spec.stored)
         showStoredDocument(*area, QStringLiteral(":/stored/") + QString::fromLatin1(spec.stored));
     nameAfterText(*area, readableName(spec));
+    ReadingAids::of(*area);
     return area;
 }
 

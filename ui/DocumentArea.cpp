@@ -1,5 +1,6 @@
 #include "DocumentArea.h"
 
+#include "DocumentZoom.h"
 #include "ProgramFile.h"
 #include "SunkenEdge.h"
 #include "rtf/RtfReader.h"
@@ -33,6 +34,7 @@ QTextDocument *DocumentArea::newDocument()
 
 void DocumentArea::showDocument(QTextDocument *document)
 {
+    zoomDocument(*document, m_zoom);
     fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
     document->setParent(this);
     delete m_waiting;
@@ -47,6 +49,18 @@ void DocumentArea::clearDocument()
 {
     delete m_waiting;
     setPlainText(QString());
+    emit documentShown();
+}
+
+QTextDocument *DocumentArea::takeDocument()
+{
+    QTextDocument *shown = document();
+    if (shown->parent() != this)
+        return nullptr;
+    QTextDocument *empty = newDocument();
+    empty->setParent(this);
+    setDocument(empty);
+    return shown;
 }
 
 void DocumentArea::showEvent(QShowEvent *event)
@@ -62,12 +76,15 @@ void DocumentArea::install(QTextDocument *document)
     // The editor deletes only the document it made itself, never one it was handed, so the area
     // does: otherwise every load would keep the previous document alive until the screen closes.
     const QPointer<QTextDocument> previous = this->document();
+    // Highlights hold cursors into the document they were made for, which may go below.
+    setExtraSelections({});
     setDocument(document);
     if (previous && previous != document && previous->parent() == this)
         delete previous;
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+    emit documentShown();
 }
 
 void LoadDocument(DocumentArea &area, const QString &name)

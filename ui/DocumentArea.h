@@ -19,6 +19,16 @@ public:
     // Empties the area.
     void clearDocument();
 
+    // The size its documents are shown at, in percent of their design (see DocumentZoom).
+    int zoomPercent() const { return m_zoom; }
+    void setZoomPercent(int percent) { m_zoom = percent; }
+    // Hands the shown document over to the caller, leaving the area empty.
+    QTextDocument *takeDocument();
+
+signals:
+    // A document was shown or the area emptied.
+    void documentShown();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -30,6 +40,7 @@ private:
     // first. Laying it out at once would cost up to three passes (on the area's first size, again
     // on its own size, again when its scroll area settles).
     QPointer<QTextDocument> m_waiting;
+    int m_zoom = 100;
 };
 
 // Loads the RTF file at the current directory followed directly by `name` (which begins with a

@@ -1,15 +1,21 @@
 // Goes through every screen of the program as a user could: opens it from its slot, then clicks
 // every control that answers a click, chooses every entry of every list, uses every menu command and
-// presses Enter and Escape, reopening the screen whenever one of them closed it. Run under a tracer,
+// presses Enter and Escape, finds and zooms in every document area and searches every
+// document, reopening the screen whenever one of them closed it. Run under a tracer,
 // it shows what the program touches outside itself; it writes nothing of its own.
 //
 //   privacy_walk   exits 0 when every screen opened, 1 when one failed
 
 #include "Application.h"
+#include "FindBar.h"
 #include "ListBoxControl.h"
+#include "ReadingAids.h"
 #include "ScreenTest.h"
+#include "SearchWindow.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <exception>
@@ -52,6 +58,39 @@ Screen &loaded(const ScreenClass &type)
     return *screen;
 }
 
+// Finds a word and zooms in every document area of the screen, with the keys a reader uses.
+void useReadingAids(const ScreenClass &type)
+{
+    for (auto *area : loaded(type).window()->findChildren<DocumentArea *>()) {
+        QTest::keyClick(area, Qt::Key_F, Qt::ControlModifier);
+        FindBar &bar = ReadingAids::of(*area).findBar();
+        QTest::keyClicks(&bar.field(), "yoga");
+        QTest::keyClick(&bar.field(), Qt::Key_F3);
+        QTest::keyClick(area, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(area, Qt::Key_0, Qt::ControlModifier);
+        QTest::keyClick(&bar.field(), Qt::Key_Escape);
+        used += 5;
+        settle();
+    }
+}
+
+// Searches every document and opens each hit, as a reader of the search window would.
+void searchEveryDocument()
+{
+    SearchWindow &window = SearchWindow::open();
+    QTest::keyClicks(&window.field(), "yoga");
+    QTest::keyClick(&window.field(), Qt::Key_Return);
+    for (int row = 0; row < window.hits().topLevelItemCount(); ++row) {
+        window.openHit(row);
+        ++used;
+        settle();
+    }
+    window.close();
+    emptyAllSlots();
+    settle();
+    shell::resetForTests();
+}
+
 void walk(const ScreenClass &type)
 {
     Screen &first = type.open();
@@ -74,6 +113,7 @@ void walk(const ScreenClass &type)
             settle();
         }
     }
+    useReadingAids(type);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         QTest::keyClick(loaded(type).window(), key);
         settle();
@@ -95,6 +135,7 @@ int main(int argc, char **argv)
     try {
         for (const ScreenClass &type : allScreens())
             walk(type);
+        searchEveryDocument();
     } catch (const std::exception &failure) {
         std::fprintf(stderr, "the walk stopped: %s\n", failure.what());
         return 1;
