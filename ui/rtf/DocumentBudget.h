@@ -24,7 +24,7 @@ constexpr int MaxDocumentBlocks = 100000;
 // is four times the largest real document, yet small enough that any file is read, fitted and shown
 // within a second and the program's memory stays within a few hundred megabytes. Text behind
 // pictures of many megabytes may be lost.
-constexpr qsizetype MaxDocumentBytes = 8 * 1024 * 1024;
+constexpr qsizetype MaxDocumentBytes = qsizetype(8) * 1024 * 1024;
 // A paragraph is laid out as a whole, so its length bounds the work of one layout step: the document
 // is cut with the notice where a paragraph passes this many characters (a page holds about 3,000).
 constexpr int MaxParagraphLength = 65536;

@@ -414,8 +414,9 @@ void Builder::handleText(QByteArrayView bytes)
     case Destination::Text: emitBytes(bytes); return;
     case Destination::FontTable: fontTableText(bytes); return;
     case Destination::ColorTable: colorTableText(bytes); return;
-    case Destination::AnsiTwin: return;
-    case Destination::Skip: return;
+    case Destination::AnsiTwin: // the \ud group gives the same text again in Unicode
+    case Destination::Skip:
+        return;
     }
 }
 

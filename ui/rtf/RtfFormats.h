@@ -48,7 +48,7 @@ private:
         bool operator==(const FontLook &) const = default;
     };
 
-    QTextCharFormat makeCharFormat(const CharState &state);
+    QTextCharFormat makeCharFormat(const CharState &unbudgeted);
     CharState withinBudget(const CharState &state);
     QColor colorWithinBudget(const QColor &color);
 
