@@ -21,12 +21,6 @@ using namespace vireka::test;
 
 namespace {
 
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-{
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
-                    modifiers);
-}
-
 // A picture of the whole screen for the one who looks at the work, when asked for with VIREKA_SHOTS.
 void shoot(const char *name)
 {

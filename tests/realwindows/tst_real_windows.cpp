@@ -81,12 +81,6 @@ public:
 
 namespace {
 
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-{
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
-                    modifiers);
-}
-
 QWidget *focused() { return QApplication::focusWidget(); }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "Shell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -196,6 +197,13 @@ inline QByteArray longRtf(const QByteArray &first, int lines = 200)
 inline QString shown(Screen &screen, const char *area)
 {
     return screen.control<DocumentArea>(area).toPlainText().trimmed();
+}
+
+// Presses `key` as the user would, on the focused control or else the active window (real windows).
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
+                    modifiers);
 }
 
 // The widget a key press goes to on `screen`: the focused control, or the window itself.
