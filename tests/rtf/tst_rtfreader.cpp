@@ -421,6 +421,32 @@ void TestRtfReader::wordProcessorStructure_data()
     QTest::newRow("a malformed hex escape stands for nothing")
         << QByteArray("{\\rtf1 a\\'3?b\\'4 c\\'x{d}\\'e}") << "abcd";
 
+    // Lists numbered from the list table alone, as the numbers of each level count on and start
+    // again under a new item of the level above.
+    const QByteArray lists = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}{\\*\\listtable"
+                             "{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
+                             "{\\listlevel\\levelnfc4\\levelfollow1{\\leveltext\\'03(\\'01);}}"
+                             "{\\listlevel\\levelnfc2\\levelstartat3\\levelfollow2{\\leveltext\\'04\\'00.\\'02.;}}\\listid5}"
+                             "{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}\\f1}\\listid6}"
+                             "{\\list{\\listlevel\\levelnfc1\\levelstartat4{\\leveltext\\'02\\'00);}}\\listid7}"
+                             "{\\list{\\listlevel\\levelnfc22\\levelstartat9{\\leveltext\\'01\\'00;}}\\listid8}}"
+                             "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}{\\listoverride\\listid6\\ls2}"
+                             "{\\listoverride\\listid7\\ls3}{\\listoverride\\listid8\\ls4}{\\listoverride\\listid5\\ls5}}";
+    QTest::newRow("list numbers from the list table")
+        << lists + "\\pard\\ls1 a\\par\\pard\\ls1\\ilvl1 b\\par\\pard\\ls1\\ilvl1 {\\b c}\\par\\pard\\ls1\\ilvl2 d\\par"
+                   "\\pard\\ls1\\ilvl2\\par\\pard\\ls1 e\\par\\pard\\ls1\\ilvl1 f\\par\\pard\\ls5 g\\par\\pard after}"
+        << "1.\ta\n(a) b\n(b) c\n1.iii.d\n1.iv.\n2.\te\n(a) f\n3.\tg\nafter";
+    QTest::newRow("bullets, Roman numerals and leading zeros")
+        << lists + "\\pard\\ls2 a\\par b\\par\\pard\\ls3 c\\par d\\par\\pard\\ls4 e\\par f\\par\\pard\\ls9 g}"
+        << u"\u2022\ta\n\u2022\tb\nIV)\tc\nV)\td\n09\te\n10\tf\ng"_qs;
+    QTest::newRow("a number the file writes out is not written again")
+        << lists + "{\\listtext 1.\\tab}\\pard\\ls1 a\\par{\\listtext 2.\\tab}\\pard\\ls1 b\\par\\pard\\ls1 c}"
+        << "1.\ta\n2.\tb\n3.\tc";
+    QTest::newRow("a list table read only where it belongs")
+        << QByteArray("{\\rtf1{\\listlevel{\\leveltext\\'02\\'00.;}}{\\*\\listoverridetable{\\list\\listid1}"
+                      "{\\listoverride\\listid1\\ls1}}\\pard\\ls1 text}")
+        << "text";
+
     // \* hides a destination only when it opens the group and the reader does not know the word.
     QTest::newRow("\\* inside a group means nothing") << QByteArray("{\\rtf1 {\\b\\*\\cs7 text}}") << "text";
     QTest::newRow("\\* before an unknown word hides the group")
@@ -459,6 +485,8 @@ void TestRtfReader::wordProcessorStructure_data()
     QTest::newRow("note numbering")
         << QByteArray("{\\rtf1\\ftnnauc\\ftnstart26 {\\chftn}{\\chftn} \\ftnnruc\\ftnstart1999 {\\chftn}}")
         << "ZAA MCMXCIX";
+    QTest::newRow("a huge lettered start is written in figures")
+        << QByteArray("{\\rtf1\\ftnnauc\\ftnstart2000000000 {\\chftn}}") << "2000000000";
 }
 
 void TestRtfReader::wordProcessorStructure()

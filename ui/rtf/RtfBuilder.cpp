@@ -138,7 +138,10 @@ bool Builder::closeGroup()
     }
     if (state().destination == Destination::FontTable && m_fontOpen)
         commitFont(); // an entry closed by its brace instead of a semicolon
+    const Destination closed = state().destination;
     m_stack.pop_back();
+    if (state().destination != closed)
+        leaveListGroup(closed);
     m_codePages.reset(); // a lead byte left at a group's end does not take the next group's text
     return false;
 }
@@ -171,6 +174,7 @@ void Builder::handleWord(const Token &token, bool atGroupStart, bool ignorable)
     case WordGroup::Document: documentWord(word, token.param, token.hasParam); return;
     case WordGroup::Note: noteWord(word, token.param); return;
     case WordGroup::Table: tableWord(word, token.param, token.hasParam); return;
+    case WordGroup::List: listWord(word, token.param); return;
     case WordGroup::Character: characterWord(word, token.param, token.hasParam); return;
     case WordGroup::Paragraph: paragraphWord(word, token.param); return;
     case WordGroup::Text: textWord(word, token.param, token.hasParam); return;
@@ -195,7 +199,81 @@ void Builder::destinationWord(Word word)
         m_red = m_green = m_blue = 0;
         break;
     case Word::SkipDestination: state().destination = Destination::Skip; break;
+    case Word::ListNumberText:
+        state().listNumber = true;
+        m_numberWrittenOut = true;
+        break;
+    case Word::ListTable: state().destination = Destination::ListTable; break;
+    case Word::ListOverrideTable: state().destination = Destination::ListOverrideTable; break;
+    case Word::ListDefinition: enterListGroup(Destination::ListTable, Destination::ListDefinition); break;
+    case Word::ListLevel: enterListGroup(Destination::ListDefinition, Destination::ListLevel); break;
+    case Word::LevelText: enterListGroup(Destination::ListLevel, Destination::ListLevelText); break;
+    case Word::ListOverride: enterListGroup(Destination::ListOverrideTable, Destination::ListOverride); break;
     default: break; // a destination whose text is shown
+    }
+}
+
+// A part of the list table counts only inside the part that holds it: a \list group elsewhere, as
+// some writers leave one in the text, is skipped whole.
+void Builder::enterListGroup(Destination parent, Destination group)
+{
+    if (state().destination != parent) {
+        state().destination = Destination::Skip;
+        return;
+    }
+    state().destination = group;
+    switch (group) {
+    case Destination::ListDefinition: m_lists.beginList(); break;
+    case Destination::ListLevel: m_lists.beginLevel(); break;
+    case Destination::ListOverride: m_lists.beginOverride(); break;
+    default: break;
+    }
+}
+
+void Builder::leaveListGroup(Destination group)
+{
+    switch (group) {
+    case Destination::ListDefinition: m_lists.endList(); break;
+    case Destination::ListLevel: {
+        // The level's font comes after its text; a bullet from a symbol font is known only now.
+        const FontEntry *font = currentFont();
+        m_lists.endLevel(font && font->encoding == FontEncoding::Picture ? pictureFontToUnicode : symbolToUnicode);
+        break;
+    }
+    case Destination::ListOverride: m_lists.endOverride(); break;
+    default: break;
+    }
+}
+
+void Builder::listWord(Word word, int param)
+{
+    switch (state().destination) {
+    case Destination::ListDefinition:
+        if (word == Word::ListId)
+            m_lists.setListId(param);
+        return;
+    case Destination::ListLevel:
+        if (word == Word::LevelFormat)
+            m_lists.setLevelFormat(param);
+        else if (word == Word::LevelStart)
+            m_lists.setLevelStart(param);
+        else if (word == Word::LevelFollow)
+            m_lists.setLevelFollow(param);
+        return;
+    case Destination::ListOverride:
+        if (word == Word::ListId)
+            m_lists.setOverrideList(param);
+        else if (word == Word::ParagraphList)
+            m_lists.setOverrideNumber(param);
+        return;
+    case Destination::Text:
+        if (word == Word::ParagraphList)
+            state().para.list = std::max(param, 0);
+        else if (word == Word::ParagraphListLevel)
+            state().para.listLevel = std::clamp(param, 0, ListNumbering::MaxLevels - 1);
+        return;
+    default:
+        return;
     }
 }
 
@@ -414,8 +492,8 @@ void Builder::handleText(QByteArrayView bytes)
     case Destination::Text: emitBytes(bytes); return;
     case Destination::FontTable: fontTableText(bytes); return;
     case Destination::ColorTable: colorTableText(bytes); return;
-    case Destination::AnsiTwin: // the \ud group gives the same text again in Unicode
-    case Destination::Skip:
+    case Destination::ListLevelText: levelText(bytes); return;
+    default: // the \ud group gives an \upr's text again in Unicode; the rest holds no text
         return;
     }
 }
@@ -433,6 +511,8 @@ void Builder::handleHexByte(unsigned char byte)
     }
     if (state().destination == Destination::Text)
         emitBytes(bytes);
+    else if (state().destination == Destination::ListLevelText)
+        levelText(bytes);
 }
 
 void Builder::handleUnicode(int value)
@@ -440,6 +520,11 @@ void Builder::handleUnicode(int value)
     m_fallbackLeft = state().unicodeSkip;
     if (value < 0)
         value += 65536;
+    if (state().destination == Destination::ListLevelText) {
+        if (value > 0 && value <= 0xFFFF)
+            m_lists.appendLevelText(QChar(char16_t(value)));
+        return;
+    }
     if (value <= 0 || value > 0x10FFFF || !readsText() || state().hidden)
         return;
     const FontEntry *font = currentFont();
@@ -464,6 +549,8 @@ void Builder::handleUnicode(int value)
 
 QString &Builder::textBuffer()
 {
+    if (!m_paragraphNumbered && !state().listNumber)
+        numberParagraph();
     refreshFormatsIfNeeded();
     return m_writer.textFor(m_formats.charFormat(state().chars));
 }
@@ -512,9 +599,50 @@ void Builder::endParagraph()
         m_cut = true;
         return;
     }
+    if (!m_paragraphNumbered)
+        numberParagraph(); // an empty list paragraph still shows its number
     m_codePages.reset(); // nor does one left at a paragraph's end
     refreshFormatsIfNeeded();
     m_writer.endParagraph(m_formats.blockFormat(state().para), m_formats.charFormat(state().chars));
+    m_paragraphNumbered = m_numberWrittenOut = false;
+}
+
+// Counts a list paragraph in its list, when its first text comes, and writes its number before
+// that text unless the file wrote the number out itself.
+void Builder::numberParagraph()
+{
+    m_paragraphNumbered = true;
+    const ParaState &para = state().para;
+    if (para.list == 0)
+        return;
+    const QString number = m_lists.next(para.list, para.listLevel);
+    if (m_numberWrittenOut || number.isEmpty())
+        return;
+    refreshFormatsIfNeeded();
+    m_writer.textFor(m_formats.charFormat(state().chars)) += number;
+}
+
+void Builder::levelText(QByteArrayView bytes)
+{
+    // The length and the level numbers' places are control bytes; the rest is text in the
+    // document's code page.
+    constexpr unsigned char FirstText = 0x20;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[start]);
+        if (byte < FirstText) {
+            m_lists.appendLevelText(QChar(byte));
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= FirstText)
+            ++end;
+        QString text;
+        m_codePages.decoder(m_docCodePage).decode(bytes.sliced(start, end - start), text);
+        for (const QChar c : text)
+            m_lists.appendLevelText(c);
+        start = end;
+    }
 }
 
 void Builder::refreshFormatsIfNeeded()

@@ -4,6 +4,7 @@
 #include "RtfControlWords.h"
 #include "RtfDocumentWriter.h"
 #include "RtfFormats.h"
+#include "RtfLists.h"
 #include "RtfNotes.h"
 #include "RtfState.h"
 #include "RtfTokenizer.h"
@@ -52,6 +53,11 @@ private:
     void destinationWord(Word word);
     void documentWord(Word word, int param, bool hasParam);
     void tableWord(Word word, int param, bool hasParam);
+    void listWord(Word word, int param);
+    void enterListGroup(Destination parent, Destination group);
+    void leaveListGroup(Destination group);
+    void levelText(QByteArrayView bytes);
+    void numberParagraph();
     void characterWord(Word word, int param, bool hasParam);
     void paragraphWord(Word word, int param);
     void textWord(Word word, int param, bool hasParam);
@@ -80,6 +86,9 @@ private:
     const Tokenizer *m_tokenizer = nullptr; // to look ahead from a note mark
     NoteCounter m_footnotes{NoteNumbering::Arabic};
     NoteCounter m_endnotes{NoteNumbering::LowerRoman};
+    ListNumbering m_lists;
+    bool m_paragraphNumbered = false; // the paragraph's list number is decided
+    bool m_numberWrittenOut = false;  // the file gave the paragraph's number (\listtext)
 
     std::vector<GroupState> m_stack;
     int m_uncountedDepth = 0;  // open groups inside a skipped group or past MaxDepth

@@ -33,6 +33,10 @@ constexpr Entry Words[] = {
     {"ftech", FontTech, Table}, {"fbidi", FontNil, Table}, {"fcharset", FontCharset, Table},
     {"cpg", FontCodePage, Table},
 
+    {"listid", ListId, List}, {"levelnfc", LevelFormat, List}, {"levelnfcn", LevelFormat, List},
+    {"levelstartat", LevelStart, List}, {"levelfollow", LevelFollow, List}, {"ls", ParagraphList, List},
+    {"ilvl", ParagraphListLevel, List},
+
     {"red", Red, Table}, {"green", Green, Table}, {"blue", Blue, Table},
 
     {"plain", Plain, Character}, {"f", Font, Character}, {"fs", FontSize, Character}, {"b", Bold, Character},
@@ -65,8 +69,13 @@ constexpr Entry Words[] = {
     {"zwnj", ZeroWidthNonJoiner, Text}, {"ltrmark", LeftToRightMark, Text},
     {"rtlmark", RightToLeftMark, Text}, {"chftn", NoteMark, Text},
 
+    // The list table, read for the numbers of paragraphs whose file does not write them out.
+    {"listtable", ListTable, Destination}, {"list", ListDefinition, Destination},
+    {"listlevel", ListLevel, Destination}, {"leveltext", LevelText, Destination},
+    {"listoverridetable", ListOverrideTable, Destination}, {"listoverride", ListOverride, Destination},
+
     // Groups whose text is shown: known, so that \* before them does not hide them.
-    {"listtext", TextDestination, Destination}, {"pntext", TextDestination, Destination},
+    {"listtext", ListNumberText, Destination}, {"pntext", ListNumberText, Destination},
     {"field", TextDestination, Destination}, {"fldrslt", TextDestination, Destination},
 
     // A keyword in two forms: the first group for old readers, then \ud with the Unicode one.
@@ -90,8 +99,8 @@ constexpr Entry Words[] = {
     {"themedata", SkipDestination, Destination}, {"colorschememapping", SkipDestination, Destination},
     {"latentstyles", SkipDestination, Destination}, {"datastore", SkipDestination, Destination},
     {"xmlnstbl", SkipDestination, Destination}, {"xmlnsstbl", SkipDestination, Destination},
-    {"listtable", SkipDestination, Destination}, {"list", SkipDestination, Destination},
-    {"listname", SkipDestination, Destination}, {"listoverride", SkipDestination, Destination}, {"listoverridetable", SkipDestination, Destination},
+    {"listname", SkipDestination, Destination}, {"levelnumbers", SkipDestination, Destination},
+    {"lfolevel", SkipDestination, Destination}, {"listpicture", SkipDestination, Destination},
     {"rsidtbl", SkipDestination, Destination}, {"generator", SkipDestination, Destination},
     {"filetbl", SkipDestination, Destination}, {"revtbl", SkipDestination, Destination},
     {"pgdsctbl", SkipDestination, Destination}, {"mmathPr", SkipDestination, Destination},

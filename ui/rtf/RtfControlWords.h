@@ -13,7 +13,10 @@ enum class Word : unsigned char {
     FootnoteArabic, FootnoteLowerAlpha, FootnoteUpperAlpha, FootnoteLowerRoman, FootnoteUpperRoman, FootnoteStart,
     EndnoteArabic, EndnoteLowerAlpha, EndnoteUpperAlpha, EndnoteLowerRoman, EndnoteUpperRoman, EndnoteStart,
     // destinations
-    FontTable, ColorTable, SkipDestination, TextDestination, AnsiTwin, UnicodeTwin,
+    FontTable, ColorTable, SkipDestination, TextDestination, AnsiTwin, UnicodeTwin, ListNumberText,
+    ListTable, ListDefinition, ListLevel, LevelText, ListOverrideTable, ListOverride,
+    // list table entries and a paragraph's list
+    ListId, LevelFormat, LevelStart, LevelFollow, ParagraphList, ParagraphListLevel,
     // font table entries
     FontNil, FontRoman, FontSwiss, FontModern, FontScript, FontDecor, FontTech, FontCharset, FontCodePage,
     // colour table entries
@@ -37,6 +40,7 @@ enum class WordGroup : unsigned char {
     Document,    // document-wide settings
     Note,        // footnote and endnote numbering
     Table,       // font and colour table entries
+    List,        // list table entries, and which list a paragraph belongs to
     Character,   // the look of the text that follows
     Paragraph,   // the paragraph's properties
     Text,        // adds text or ends a paragraph

@@ -24,9 +24,15 @@ QString roman(int number)
     return text;
 }
 
+// Past this many repeats of a letter a number is written in figures: a document's own huge
+// start value must not make a mark of millions of letters.
+constexpr int MaxLetterRepeats = 32;
+
 // a to z, then aa to zz, and so on, as word processors letter their lists.
 QString letters(int number)
 {
+    if ((number - 1) / 26 + 1 > MaxLetterRepeats)
+        return QString::number(number);
     const QChar letter(u'a' + (number - 1) % 26);
     return QString((number - 1) / 26 + 1, letter);
 }

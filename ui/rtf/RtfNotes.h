@@ -15,7 +15,8 @@ struct NoteCounter {
     QString take();
 };
 
-// `number` written in `numbering`; Roman numerals only up to 3999, Arabic past that.
+// `number` written in `numbering`; Roman numerals only up to 3999 and letters only up to 32 of
+// them, Arabic past that.
 QString noteNumberText(int number, NoteNumbering numbering);
 
 } // namespace vireka::rtf

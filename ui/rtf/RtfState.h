@@ -54,6 +54,8 @@ struct ParaState {
     bool lineMultiple = false;
     QList<QTextOption::Tab> tabs;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    int list = 0;      // \ls: the list override the paragraph is numbered in; 0 none
+    int listLevel = 0; // \ilvl
 
     bool operator==(const ParaState &) const = default;
 };
@@ -64,11 +66,19 @@ enum class Destination : unsigned char {
     ColorTable,
     AnsiTwin, // read like text, but not shown: the \upr form that \ud gives again in Unicode
     Skip,
+    // The list table and its parts, whose words are read and whose text is not shown.
+    ListTable,
+    ListDefinition,
+    ListLevel,
+    ListLevelText,
+    ListOverrideTable,
+    ListOverride,
 };
 
 struct GroupState {
     Destination destination = Destination::Text;
     bool hidden = false;
+    bool listNumber = false; // a list number the file writes out (\listtext)
     int unicodeSkip = 1; // \uc: fallback characters after each \u
     CharState chars;
     ParaState para;

@@ -6,8 +6,9 @@ writers give it (code pages, double-byte text), each with LibreOffice's own text
 
 Needs Debian's libreoffice-writer-nogui (a development tool only, never needed by the program or its
 tests). Writes OUTDIR/source (what LibreOffice is given), OUTDIR/rtf (the corpus) and OUTDIR/txt
-(LibreOffice's reading of each corpus file as UTF-8 text) and OUTDIR/source-txt (its reading of
-the sources it exported, to tell the files it cannot read back from the rest)."""
+(LibreOffice's reading of each corpus file as UTF-8 text) and OUTDIR/source-txt (the text each
+file was written from: LibreOffice's reading of the sources it exported, and the text of the
+code-page documents)."""
 
 import base64
 import os
@@ -268,9 +269,11 @@ def escape_rtf_bytes(data, raw):
 
 
 def code_page_document(code_page, charset, languages, codec, variant):
+    """The RTF, and the text it encodes: a lead byte with no trail byte stands for no character."""
     head = f"{{\\rtf1\\ansi\\ansicpg{code_page}\\deff0{{\\fonttbl{{\\f0\\fnil\\fcharset{charset} Sample Face;}}" \
            f"{{\\f1\\fswiss\\fcharset0 Arial;}}}}\\viewkind4\\uc1\\pard\\f0\\fs20 "
     body = []
+    text_lines = []
     for language in languages:
         for sentence in TEXTS[language]:
             if codec in ("cp932", "gbk", "cp949", "big5"):
@@ -286,12 +289,25 @@ def code_page_document(code_page, charset, languages, codec, variant):
                 text = escape_rtf_bytes(data, raw=(variant == "raw"))
             body.append(text + "\\par\r\n")
             body.append("{\\f1 Latin text between.}\\par\r\n")
+            text_lines += [sentence if variant == "unicode" else data.decode(codec), "Latin text between."]
     if codec in ("cp932", "gbk", "cp949", "big5"):
         # A lead byte left dangling at the end of a group and of a paragraph.
         lead = TEXTS[languages[0]][0].encode(codec, errors="replace")[:1]
         body.append("{" + escape_rtf_bytes(lead, False) + "}after group\\par\r\n")
         body.append(escape_rtf_bytes(lead, False) + "\\par after paragraph\\par\r\n")
-    return (head + "".join(body) + "}\r\n").encode("latin-1")
+        text_lines += ["after group", "", "after paragraph"]
+    return (head + "".join(body) + "}\r\n").encode("latin-1"), "\n".join(text_lines) + "\n"
+
+
+def write_code_page_documents(rtf, source_txt):
+    for code_page, charset, languages, codec in CODE_PAGES:
+        for variant in ("escaped", "raw", "unicode"):
+            name = f"codepage-{code_page}-{variant}"
+            data, text = code_page_document(code_page, charset, languages, codec, variant)
+            with open(os.path.join(rtf, name + ".rtf"), "wb") as f:
+                f.write(data)
+            with open(os.path.join(source_txt, name + ".txt"), "w", encoding="utf-8") as f:
+                f.write(text)
 
 
 # Shapes where word processors read more than the rest of the RTF they write, each in a file of its
@@ -338,11 +354,7 @@ def main():
     soffice(["--convert-to", "rtf:Rich Text Format", "--outdir", rtf, *sources], out)
     soffice(["--convert-to", "txt:Text (encoded):UTF8", "--outdir", source_txt, *sources], out)
 
-    for code_page, charset, languages, codec in CODE_PAGES:
-        for variant in ("escaped", "raw", "unicode"):
-            name = f"codepage-{code_page}-{variant}.rtf"
-            with open(os.path.join(rtf, name), "wb") as f:
-                f.write(code_page_document(code_page, charset, languages, codec, variant))
+    write_code_page_documents(rtf, source_txt)
 
     for name, data in HAND_MADE.items():
         with open(os.path.join(rtf, f"hand-{name}.rtf"), "wb") as f:
