@@ -76,13 +76,17 @@ void DocumentWriter::closeBlock(const QTextBlockFormat &block, const QTextCharFo
     flush();
     if (!m_blockHasText)
         m_cursor.setBlockCharFormat(mark);
-    m_cursor.setBlockFormat(block);
+    if (block != m_givenBlock)
+        m_cursor.setBlockFormat(block);
 }
 
 void DocumentWriter::endParagraph(const QTextBlockFormat &block, const QTextCharFormat &mark)
 {
     closeBlock(block, mark);
-    m_cursor.insertBlock();
+    // Most paragraphs look like the one before: the next starts with this one's format, which
+    // spares setting it again at its end.
+    m_cursor.insertBlock(block, mark);
+    m_givenBlock = block;
     m_blockHasText = false;
     m_blockLength = 0;
     m_runs = 0;

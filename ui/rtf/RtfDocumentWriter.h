@@ -3,9 +3,9 @@
 #include "DocumentBudget.h"
 
 #include <QString>
+#include <QTextBlockFormat>
 #include <QTextCursor>
 
-class QTextBlockFormat;
 class QTextCharFormat;
 class QTextDocument;
 
@@ -61,6 +61,7 @@ private:
     QTextCursor m_cursor;
     QString m_text;
     const QTextCharFormat *m_format = nullptr;
+    QTextBlockFormat m_givenBlock; // the format the current paragraph was given as it began
     bool m_blockHasText = false;
     qsizetype m_blockLength = 0; // characters inserted into the current paragraph
     int m_runs = 0;              // runs inserted into the current paragraph
