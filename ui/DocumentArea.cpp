@@ -32,10 +32,11 @@ QTextDocument *DocumentArea::newDocument()
     return document;
 }
 
-void DocumentArea::showDocument(QTextDocument *document)
+void DocumentArea::showDocument(QTextDocument *document, DocumentSource source)
 {
     zoomDocument(*document, m_zoom);
-    fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
+    m_fitted = fitDocumentHeight(*document, contentsRect().width() - verticalScrollBar()->sizeHint().width());
+    m_source = std::move(source);
     document->setParent(this);
     delete m_waiting;
     if (!isVisible()) {
@@ -48,6 +49,8 @@ void DocumentArea::showDocument(QTextDocument *document)
 void DocumentArea::clearDocument()
 {
     delete m_waiting;
+    m_source = {};
+    m_fitted = false;
     setPlainText(QString());
     emit documentShown();
 }
@@ -93,8 +96,9 @@ void LoadDocument(DocumentArea &area, const QString &name)
     // malformed file leaves the area as it was, and nothing is reported.
     try {
         std::unique_ptr<QTextDocument> document(area.newDocument());
-        if (readRtfFile(programFilePath(name), *document))
-            area.showDocument(document.release());
+        const QString path = programFilePath(name);
+        if (readRtfFile(path, *document))
+            area.showDocument(document.release(), [path](QTextDocument &again) { return readRtfFile(path, again); });
     } catch (...) {
     }
 }
@@ -109,9 +113,10 @@ void showStoredDocument(DocumentArea &area, const QString &resourcePath)
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly))
         return;
+    const QByteArray stored = file.readAll();
     std::unique_ptr<QTextDocument> document(area.newDocument());
-    if (readRtf(file.readAll(), *document))
-        area.showDocument(document.release());
+    if (readRtf(stored, *document))
+        area.showDocument(document.release(), [stored](QTextDocument &again) { return readRtf(stored, again); });
 }
 
 } // namespace vireka

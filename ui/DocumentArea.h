@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QTextEdit>
 
+#include <functional>
+
 namespace vireka {
 
 // The read-only rich-text area that shows the program's documents. It owns one document at a time:
@@ -12,8 +14,15 @@ class DocumentArea : public QTextEdit {
 public:
     explicit DocumentArea(QWidget *parent);
 
+    // Reads a shown document again into a fresh one; false when it can no longer be read.
+    using DocumentSource = std::function<bool(QTextDocument &)>;
+
     // Replaces what the area shows with `document` (which the area takes over), from its top.
-    void showDocument(QTextDocument *document);
+    // `source` reads it again, for when the area's bounds cut it and a smaller zoom has room for more.
+    void showDocument(QTextDocument *document, DocumentSource source = {});
+    const DocumentSource &documentSource() const { return m_source; }
+    // The area's bounds cut the shown document or closed up its spacing.
+    bool documentWasFitted() const { return m_fitted; }
     // A document made for this area, not yet shown: its fonts fall back to the area's own.
     QTextDocument *newDocument();
     // Empties the area.
@@ -40,6 +49,8 @@ private:
     // first. Laying it out at once would cost up to three passes (on the area's first size, again
     // on its own size, again when its scroll area settles).
     QPointer<QTextDocument> m_waiting;
+    DocumentSource m_source;
+    bool m_fitted = false;
     int m_zoom = 100;
 };
 

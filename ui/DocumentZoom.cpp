@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace vireka {
@@ -106,10 +107,18 @@ void setZoom(DocumentArea &area, int percent)
         return;
     const int topPosition = area.cursorForPosition(QPoint(0, 0)).position();
     area.setZoomPercent(percent);
-    QTextDocument *document = area.takeDocument();
+    // What the bounds left out at one size may fit at another: such a document is read again whole.
+    const DocumentArea::DocumentSource source = area.documentSource();
+    std::unique_ptr<QTextDocument> fresh;
+    if (area.documentWasFitted() && source) {
+        fresh.reset(area.newDocument());
+        if (!source(*fresh))
+            fresh.reset();
+    }
+    QTextDocument *document = fresh ? fresh.release() : area.takeDocument();
     if (!document)
         return;
-    area.showDocument(document);
+    area.showDocument(document, source);
     QTextCursor top(area.document());
     top.setPosition(std::clamp(topPosition, 0, area.document()->characterCount() - 1));
     area.verticalScrollBar()->setValue(area.verticalScrollBar()->value() + area.cursorRect(top).top());

@@ -7,6 +7,7 @@
 #include "ReadingAids.h"
 #include "ScreenTest.h"
 #include "SearchWindow.h"
+#include "rtf/DocumentBudget.h"
 #include "study/frmYogaInstructions.h"
 
 #include <QApplication>
@@ -102,6 +103,20 @@ private slots:
         QCOMPARE(area.zoomPercent(), 100);
         QCOMPARE(area.document()->size(), designSize);
         QCOMPARE(QApplication::focusWidget(), &area);
+
+        // Too tall to show whole at 300%, not at 100%: back at 100% it is whole again.
+        fixture.writeFile("Pranayama.rtf", rtf("\\fs200 " + QByteArray("x\\par ").repeated(12000) + "Last"));
+        QVERIFY(click(screen, "lblPranayama"));
+        area.setFocus();
+        const auto endsWith = [&area](const QString &text) {
+            return area.document()->toPlainText().trimmed().endsWith(text);
+        };
+        QVERIFY(endsWith("x\nLast"));
+        for (int i = 0; i < 20; ++i)
+            press(Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(endsWith(cutNotice()));
+        press(Qt::Key_0, Qt::ControlModifier);
+        QVERIFY(endsWith("x\nLast"));
     }
 
     void aSearchHitOpensTheInstructionsAtTheWord()

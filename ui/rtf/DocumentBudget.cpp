@@ -126,7 +126,7 @@ void writeCutNotice(QTextCursor &cursor)
     cursor.insertText(cutNotice(), format);
 }
 
-void fitDocumentHeight(QTextDocument &doc, qreal width)
+bool fitDocumentHeight(QTextDocument &doc, qreal width)
 {
     const qreal margins = 2 * doc.documentMargin();
     const qreal textWidth = std::max<qreal>(1, width - margins);
@@ -148,14 +148,14 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
         }
     }
     if (spacing + text <= room)
-        return;
+        return false;
 
     // Spacing gets what the text leaves, but at least a quarter of the room.
     const qreal scale = spacing > 0 ? std::min<qreal>(1, std::max(room - text, room / 4) / spacing) : 1;
     if (scale < 1)
         scaleSpacing(doc, scale);
     if (text + spacing * scale <= room)
-        return;
+        return true;
 
     // Cut in the first paragraph whose bound passes the room left, at the first line that does not
     // fit; when all its lines fit after all, after it.
@@ -173,10 +173,11 @@ void fitDocumentHeight(QTextDocument &doc, qreal width)
                 cutAt(doc, b.position() + keep);
             else if (b.next().isValid())
                 cutAt(doc, b.next().position());
-            return;
+            return true;
         }
         y += bounds[i] + std::max<qreal>(0, format.bottomMargin());
     }
+    return scale < 1;
 }
 
 } // namespace vireka

@@ -50,7 +50,8 @@ void writeCutNotice(QTextCursor &cursor);
 // width, document margins included). Paragraph spacing is scaled down first; if the text alone is
 // still too tall, the document ends at the last line that fits, followed by the notice. Heights are
 // bounded from the text's advances, never laid out, but for the one paragraph where a cut falls: a
-// document cut may end a little before the budget's edge, and one that fits is left alone.
-void fitDocumentHeight(QTextDocument &doc, qreal width);
+// document cut may end a little before the budget's edge, and one that fits is left alone. True
+// when the document was changed.
+bool fitDocumentHeight(QTextDocument &doc, qreal width);
 
 } // namespace vireka
