@@ -11,11 +11,11 @@
 #include "PictureDescriptions.h"
 #include "Pictures.h"
 #include "SunkenEdge.h"
+#include "TextBoxControl.h"
 #include "Units.h"
 
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include <algorithm>
 #include <vector>
@@ -111,11 +111,9 @@ QWidget *makeButton(const ControlSpec &spec, QWidget *client)
 
 QWidget *makeTextBox(const ControlSpec &spec, QWidget *client)
 {
-    auto *box = new QTextEdit(client);
+    auto *box = new TextBoxControl(client);
     setSunkenEdge(box);
     box->setGeometry(pixelRect(spec));
-    box->setAcceptRichText(false);
-    box->setTabChangesFocus(true);
     box->setFont(toQFont(spec.font));
     box->document()->setDefaultFont(toQFont(spec.font));
     setColours(box, spec.backColor, spec.foreColor, SystemWindowBackground, SystemWindowText);

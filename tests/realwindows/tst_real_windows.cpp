@@ -10,6 +10,7 @@
 #include "menu/frmYoga.h"
 #include "publisher/frmAbout.h"
 #include "publisher/frmDisclaimer.h"
+#include "publisher/frmUpgrade.h"
 #include "study/frmTesmara.h"
 
 #include <QGuiApplication>
@@ -126,6 +127,13 @@ private slots:
         frmPhotoAsanas &asanas = openActive<frmPhotoAsanas>();
         press(Qt::Key_Tab);
         QCOMPARE(focused(), &asanas.control<ListBoxControl>("lstAsanas"));
+        // An editable text box alone takes neither key as a character.
+        auto &notice = openActive<frmUpgrade>().control<QTextEdit>("Text1");
+        const QString text = notice.toPlainText();
+        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), &notice);
+        QCOMPARE(notice.toPlainText(), text);
     }
 
     void eachKeyPressReachesTheScreenOnce()
