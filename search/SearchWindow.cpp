@@ -105,6 +105,7 @@ SearchWindow::SearchWindow() : QWidget(nullptr, Qt::Window)
             [this](QTreeWidgetItem *item) { openHit(m_hits->indexOfTopLevelItem(item)); });
     connect(m_hits, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem *item) { openHit(m_hits->indexOfTopLevelItem(item)); });
+    connect(m_hits, &QTreeWidget::itemSelectionChanged, this, &SearchWindow::colourContexts);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(760, 420);
@@ -154,6 +155,17 @@ void SearchWindow::search()
         m_hits->resizeColumnToContents(column);
     if (m_hits->columnWidth(Title) > 220)
         m_hits->setColumnWidth(Title, 220);
+}
+
+// A context is a label of its own over its row, which does not follow the row's selection by itself:
+// on a chosen row it takes the chosen text's colour, as the row's other columns do.
+void SearchWindow::colourContexts()
+{
+    for (int row = 0; row < m_hits->topLevelItemCount(); ++row) {
+        QTreeWidgetItem *item = m_hits->topLevelItem(row);
+        if (QWidget *context = m_hits->itemWidget(item, Context))
+            context->setForegroundRole(item->isSelected() ? QPalette::HighlightedText : QPalette::WindowText);
+    }
 }
 
 void SearchWindow::openHit(int row)

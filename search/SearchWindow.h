@@ -32,6 +32,7 @@ public:
 
 private:
     SearchWindow();
+    void colourContexts();
 
     QLineEdit *m_field;
     QTreeWidget *m_hits;

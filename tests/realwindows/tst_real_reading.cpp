@@ -132,6 +132,7 @@ private slots:
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0]->text(0), QStringLiteral("Breathing"));
         window.hits().setCurrentItem(rows[0]);
+        QCOMPARE(window.hits().itemWidget(rows[0], 3)->foregroundRole(), QPalette::HighlightedText);
         shoot("search-window");
         QTest::keyClick(&window.hits(), Qt::Key_Return);
         auto *screen = slot<frmYogaInstructions>();
