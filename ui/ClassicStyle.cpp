@@ -36,6 +36,16 @@ ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 void ClassicStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                const QWidget *widget) const
 {
+    if (element == CE_ScrollBarAddPage || element == CE_ScrollBarSubPage) {
+        // The trough is the button face dotted with white; the base style would dot the colour of
+        // the screen behind the control instead.
+        if (const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option)) {
+            QStyleOptionSlider trough(*bar);
+            trough.palette.setColor(QPalette::Window, trough.palette.color(QPalette::Button));
+            QProxyStyle::drawControl(element, &trough, painter, widget);
+            return;
+        }
+    }
     if (element == CE_ShapedFrame) {
         const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
         if (frame && frame->frameShape == QFrame::WinPanel && (frame->state & State_Sunken)) {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QScrollBar>
 
 using namespace vireka;
 
@@ -88,6 +89,24 @@ private slots:
                         if (shot.pixel(x, y) == entry.colour.rgb())
                             QFAIL(qPrintable(QStringLiteral("the theme's colour %1 shows at %2, %3")
                                                  .arg(entry.colour.name()).arg(x).arg(y)));
+    }
+
+    void scrollBarTroughsAreButtonFaceDottedWithWhite_data() { noScreenShowsTheDesktopTheme_data(); }
+
+    void scrollBarTroughsAreButtonFaceDottedWithWhite()
+    {
+        // Whatever the screen's own colour behind the control: the trough is never dotted with it.
+        QFETCH(QString, name);
+        Screen &screen = screenClass(name.toStdString())->open();
+        const QSet<QRgb> trough = {qRgb(192, 192, 192), qRgb(255, 255, 255)};
+        for (QScrollBar *bar : screen.client()->findChildren<QScrollBar *>()) {
+            if (!bar->isVisibleTo(screen.window()) || bar->orientation() != Qt::Vertical)
+                continue;
+            const QImage shot = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const int x = shot.width() / 2, y = shot.height() - shot.width() - 3; // above the down arrow
+            const QSet<QRgb> seen = {shot.pixel(x, y), shot.pixel(x + 1, y), shot.pixel(x, y + 1)};
+            QVERIFY2(seen == trough, qPrintable(bar->parentWidget()->parentWidget()->objectName()));
+        }
     }
 
     void textControlsKeepTheirOwnColours_data() { noScreenShowsTheDesktopTheme_data(); }
