@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -29,6 +30,28 @@ void drawSunkenWinPanel(QPainter &painter, const QRect &r, const QPalette &palet
     }
 }
 
+// A command button over its whole rectangle: raised, or, as the default button or the one with the
+// focus, inside a black frame, and pushed flat inside a grey one when pressed. The base style keeps
+// a ring free for the frame round every button that may take it, and draws the frame a pixel short
+// at the right and bottom.
+void drawCommandButton(QPainter &painter, const QStyleOptionButton &button)
+{
+    const QPalette &palette = button.palette;
+    QRect face = button.rect;
+    const bool framed = button.features & QStyleOptionButton::DefaultButton;
+    const bool pressed = button.state & (QStyle::State_Sunken | QStyle::State_On);
+    if (framed) {
+        painter.fillRect(face, palette.color(QPalette::Shadow));
+        face.adjust(1, 1, -1, -1);
+    }
+    if (framed && pressed) {
+        painter.fillRect(face, palette.color(QPalette::Dark));
+        painter.fillRect(face.adjusted(1, 1, -1, -1), palette.button());
+        return;
+    }
+    qDrawWinButton(&painter, face, palette, pressed, &palette.button());
+}
+
 } // namespace
 
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
@@ -36,6 +59,13 @@ ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 void ClassicStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                const QWidget *widget) const
 {
+    if (element == CE_PushButtonBevel) {
+        if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+            button && !(button->features & QStyleOptionButton::Flat)) {
+            drawCommandButton(*painter, *button);
+            return;
+        }
+    }
     if (element == CE_ScrollBarAddPage || element == CE_ScrollBarSubPage) {
         // The trough is the button face dotted with white; the base style would dot the colour of
         // the screen behind the control instead.

@@ -261,6 +261,19 @@ private slots:
         auto *box = (&screen.control<PictureBoxControl>("Picture1"));
         box->setPicture(solid(40, 30, Qt::yellow));
         QCOMPARE(box->size(), QSize(40 + 2 * box->frameWidth(), 30 + 2 * box->frameWidth()));
+
+        // A button's edge runs round its whole rectangle; as the default one, inside a black frame.
+        auto &button = screen.control<QPushButton>("cmdGo");
+        const auto edges = [&button] {
+            const QImage shot = button.grab().toImage();
+            const int y = shot.height() / 2, right = shot.width() - 1;
+            return QList<QColor>{shot.pixelColor(0, y), shot.pixelColor(1, y), shot.pixelColor(right - 1, y),
+                                 shot.pixelColor(right, y)};
+        };
+        const QColor white(255, 255, 255), face(192, 192, 192), grey(128, 128, 128), black(0, 0, 0);
+        QCOMPARE(edges(), (QList<QColor>{white, face, grey, black}));
+        button.setDefault(true);
+        QCOMPARE(edges(), (QList<QColor>{black, white, black, black}));
     }
 
     void listSelectionByKeyboardIsAClick()
