@@ -4,8 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/common.sh
 vireka_install_packages
-# The tests of focus, activation and placement run in real windows on a virtual X screen.
-vireka_install_packages xvfb xauth openbox x11-utils
+# The tests of focus, activation and placement run in real windows on a virtual X screen; wmctrl
+# asks the window manager for what its title-bar boxes do.
+vireka_install_packages xvfb xauth openbox x11-utils wmctrl
 # The privacy check walks every screen under strace.
 vireka_install_packages strace python3
 # The package test makes the Debian package and unpacks it.

@@ -117,9 +117,8 @@ void Screen::buildWindow()
     m_controls = buildControls(m_spec.controls, m_client, m_menuBar);
 
     // The design size is the client area's, below the menu bar once the bar holds its commands.
-    const QSize clientSize(twipsToPixels(m_spec.clientWidth), twipsToPixels(m_spec.clientHeight));
-    m_menuHeight = m_menuBar ? m_menuBar->heightForWidth(clientSize.width()) : 0;
-    const QSize windowSize(clientSize.width(), clientSize.height() + m_menuHeight);
+    m_menuHeight = m_menuBar ? m_menuBar->heightForWidth(twipsToPixels(m_spec.clientWidth)) : 0;
+    const QSize windowSize = designSize();
     window->resize(windowSize);
     if (m_spec.border != Border::Sizable)
         window->setFixedSize(windowSize);
@@ -301,6 +300,21 @@ void Screen::placeWindow()
     m_window->setGeometry(QRect(corner, m_window->size()));
 }
 
+QSize Screen::designSize() const
+{
+    return {twipsToPixels(m_spec.clientWidth), twipsToPixels(m_spec.clientHeight) + m_menuHeight};
+}
+
+// A window opened maximised has had no restored size or place of its own: its first restore gives
+// it the design's, where a window manager would keep the maximised size or choose a corner.
+void Screen::restoreDesignPlace()
+{
+    if (!m_window)
+        return;
+    m_window->resize(designSize());
+    placeWindow();
+}
+
 void Screen::show()
 {
     if (!m_window)
@@ -311,10 +325,12 @@ void Screen::show()
         if (m_controls.firstFocus)
             m_controls.firstFocus->setFocus();
         hintWindowManager(*m_window, m_spec);
-        if (m_spec.maximised)
+        if (m_spec.maximised) {
+            m_window->placeWhenFirstRestored();
             m_window->showMaximized();
-        else
+        } else {
             m_window->show();
+        }
         return;
     }
     if (!m_window->isVisible())

@@ -86,6 +86,8 @@ private:
     void loadOpeningDocument();
     void runLoadEvent();
     void placeWindow();
+    QSize designSize() const; // of the whole client area, menu bar included
+    void restoreDesignPlace();
     [[noreturn]] void bindingError(const QByteArray &slotName, const char *why) const;
 
     const ScreenSpec &m_spec;

@@ -5,6 +5,8 @@
 #include "WindowHints.h"
 
 #include <QCloseEvent>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
 
 namespace vireka {
 
@@ -54,6 +56,16 @@ void ScreenWindow::changeEvent(QEvent *event)
     // the title: a screen without the box goes back to its design size.
     if (event->type() == QEvent::WindowStateChange && isMaximized() && m_screen && !maximisable(m_screen->spec()))
         setWindowState(windowState() & ~Qt::WindowMaximized);
+    const bool restored = event->type() == QEvent::WindowStateChange
+        && (static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMaximized)
+        && !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    if (restored && std::exchange(m_placeWhenRestored, false)) {
+        // Once the window manager has placed the restored window its own way.
+        QTimer::singleShot(0, this, [this] {
+            if (m_screen)
+                m_screen->restoreDesignPlace();
+        });
+    }
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

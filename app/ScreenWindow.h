@@ -23,6 +23,9 @@ public:
     // once the window manager has framed the window: until then the last frame seen stands in, and
     // the window is centred again as soon as its own frame is known.
     void centreOn(const QRect &area);
+    // For a window shown maximised: its first restore gives it its screen's design size and place,
+    // which the window manager would otherwise choose.
+    void placeWhenFirstRestored() { m_placeWhenRestored = true; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -34,6 +37,7 @@ private:
 
     Screen *m_screen;
     std::optional<QRect> m_centreArea;
+    bool m_placeWhenRestored = false;
 };
 
 // The client area below any menu bar: holds the controls and paints the background colour. It

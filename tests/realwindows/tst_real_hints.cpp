@@ -6,6 +6,9 @@
 #include "ScreenTest.h"
 
 #include <QFile>
+#include <QScreen>
+#include <QScopeGuard>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -14,13 +17,44 @@ using namespace vireka::test;
 
 namespace {
 
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
 // The X property `name` of the window as xprop prints it, after the equals sign.
+QString xProperty(const QString &windowId, const char *name)
+{
+    return output(QStringLiteral("xprop"), {QStringLiteral("-id"), windowId, QString::fromLatin1(name)})
+        .section(QLatin1String(" = "), 1)
+        .trimmed();
+}
+
 QString xProperty(QWidget *window, const char *name)
 {
-    QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()), QString::fromLatin1(name)});
-    xprop.waitForFinished();
-    return QString::fromLatin1(xprop.readAllStandardOutput()).section(QLatin1String(" = "), 1).trimmed();
+    return xProperty(QString::number(window->winId()), name);
+}
+
+// The window manager's id of the window titled `title`, as wmctrl lists it; empty while there is none.
+QString windowTitled(const QString &title)
+{
+    for (const QString &line : output(QStringLiteral("wmctrl"), {QStringLiteral("-l")}).split(QLatin1Char('\n')))
+        if (line.endsWith(QLatin1Char(' ') + title))
+            return line.section(QLatin1Char(' '), 0, 0);
+    return {};
+}
+
+// The window's client area on the screen, as xwininfo gives it.
+QRect clientGeometry(const QString &windowId)
+{
+    const QString info = output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowId});
+    const auto value = [&info](const char *label) {
+        return QRegularExpression(QString::fromLatin1(label) + QStringLiteral(":\\s+(-?\\d+)")).match(info).captured(1).toInt();
+    };
+    return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
 }
 
 Screen &openActive(const char *name)
@@ -76,6 +110,27 @@ private slots:
         QVERIFY2(about.contains("_NET_WM_STATE_SKIP_TASKBAR") && about.contains("_NET_WM_STATE_SKIP_PAGER"),
                  qPrintable(about));
         QVERIFY(!xProperty(screenNamed("frmYoga").instance()->window(), "_NET_WM_STATE").contains("SKIP_TASKBAR"));
+    }
+
+    // The program as a desktop starts it: its main menu opens maximised and, restored by the window
+    // manager (as by its title-bar box), takes its design size in the middle of the screen.
+    void theMainMenuRestoredByTheWindowManagerIsCentred()
+    {
+        QProcess program;
+        program.start(QStringLiteral(VIREKA_PROGRAM), QStringList());
+        QVERIFY(program.waitForStarted());
+        const auto stop = qScopeGuard([&program] {
+            program.kill();
+            program.waitForFinished();
+        });
+        QString id;
+        QVERIFY(QTest::qWaitFor([&id] { return !(id = windowTitled("VIREKA: A FREEWARE PROGRAM FROM MORVANE ZUVOVURODA")).isEmpty(); }, WindowManagerPatience));
+        QVERIFY(QTest::qWaitFor([&id] { return xProperty(id, "_NET_WM_STATE").contains("MAXIMIZED_HORZ"); }, WindowManagerPatience));
+        QCOMPARE(QProcess::execute(QStringLiteral("wmctrl"), {"-i", "-r", id, "-b", "remove,maximized_vert,maximized_horz"}), 0);
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QTRY_COMPARE_WITH_TIMEOUT(clientGeometry(id).size(), QSize(632, 426), WindowManagerPatience);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(clientGeometry(id).center().x() - middle.x()) <= 1, WindowManagerPatience);
+        QVERIFY(qAbs(clientGeometry(id).center().y() - middle.y()) <= 16); // the title bar takes some of the height
     }
 
     void theWindowsClassIsTheMenuEntrys()
