@@ -1,14 +1,16 @@
 // The document fit as it was before it bounded lines by the text's advances: a paragraph is taken
 // to need a line per character, so any document past about 100 KB was measured line by line with a
-// layout that was then thrown away. Kept only so that the load benchmark can time both in one run.
+// layout that was then thrown away. Kept only so that the load benchmark can time both in one run;
+// the steps the two share come from the program.
 
 #include "FitBeforeAdvances.h"
 
 #include "rtf/DocumentBudget.h"
+#include "rtf/FitSteps.h"
+#include "rtf/LineBound.h"
 
 #include <QFontMetricsF>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -19,37 +21,6 @@
 using namespace vireka;
 
 namespace {
-
-// No line stands taller than this many times its largest font's pixel size, whichever fallback font
-// a script needs; the quick bound relies on it.
-constexpr qreal LinePerPixelSize = 3;
-
-qreal pixelSizeOf(const QTextCharFormat &format, const QFont &base)
-{
-    if (format.hasProperty(QTextFormat::FontPixelSize))
-        return format.intProperty(QTextFormat::FontPixelSize);
-    if (format.hasProperty(QTextFormat::FontPointSize))
-        return format.doubleProperty(QTextFormat::FontPointSize) * 96 / 72;
-    return base.pixelSize() > 0 ? base.pixelSize() : base.pointSizeF() * 96 / 72;
-}
-
-// A line's height under the paragraph's line spacing rule, given its natural height.
-qreal spacedLine(qreal natural, const QTextBlockFormat &format)
-{
-    const qreal value = std::max<qreal>(0, format.lineHeight());
-    switch (format.lineHeightType()) {
-    case QTextBlockFormat::ProportionalHeight: return natural * value / 100;
-    case QTextBlockFormat::FixedHeight: return value;
-    case QTextBlockFormat::MinimumHeight: return std::max(natural, value);
-    case QTextBlockFormat::LineDistanceHeight: return natural + value;
-    default: return natural;
-    }
-}
-
-qreal spacingOf(const QTextBlockFormat &format)
-{
-    return std::max<qreal>(0, format.topMargin()) + std::max<qreal>(0, format.bottomMargin());
-}
 
 // The most the paragraph's lines can take: every character on a line of its own, each as tall as
 // the largest font in the paragraph allows.
@@ -93,32 +64,6 @@ qreal measureText(const QTextBlock &block, qreal width, const QTextOption &optio
     layout->endLayout();
     layout->clearLayout(); // the document lays it out again when it is shown
     return height;
-}
-
-void scaleSpacing(QTextDocument &doc, qreal scale)
-{
-    QTextCursor cursor(&doc);
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QTextBlockFormat format = b.blockFormat();
-        if (spacingOf(format) == 0)
-            continue;
-        format.setTopMargin(std::max<qreal>(0, format.topMargin()) * scale);
-        format.setBottomMargin(std::max<qreal>(0, format.bottomMargin()) * scale);
-        cursor.setPosition(b.position());
-        cursor.setBlockFormat(format);
-    }
-}
-
-// Removes everything from `position` on and ends the document with the notice.
-void cutAt(QTextDocument &doc, int position)
-{
-    QTextCursor cursor(&doc);
-    cursor.setPosition(position);
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    if (!cursor.atBlockStart())
-        cursor.insertBlock();
-    writeCutNotice(cursor);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "DocumentBudget.h"
 
+#include "FitSteps.h"
 #include "LineBound.h"
 
 #include <QFontMetricsF>
@@ -15,24 +16,6 @@
 namespace vireka {
 
 namespace {
-
-// A line's height under the paragraph's line spacing rule, given its natural height.
-qreal spacedLine(qreal natural, const QTextBlockFormat &format)
-{
-    const qreal value = std::max<qreal>(0, format.lineHeight());
-    switch (format.lineHeightType()) {
-    case QTextBlockFormat::ProportionalHeight: return natural * value / 100;
-    case QTextBlockFormat::FixedHeight: return value;
-    case QTextBlockFormat::MinimumHeight: return std::max(natural, value);
-    case QTextBlockFormat::LineDistanceHeight: return natural + value;
-    default: return natural;
-    }
-}
-
-qreal spacingOf(const QTextBlockFormat &format)
-{
-    return std::max<qreal>(0, format.topMargin()) + std::max<qreal>(0, format.bottomMargin());
-}
 
 // The width a paragraph's lines are laid out at. A pixel of rounding or of a cursor's width less
 // than the document's layout may give keeps the bound safe.
@@ -84,6 +67,25 @@ qreal measureText(const QTextBlock &block, qreal width, const QTextOption &optio
     return height;
 }
 
+} // namespace
+
+qreal spacedLine(qreal natural, const QTextBlockFormat &format)
+{
+    const qreal value = std::max<qreal>(0, format.lineHeight());
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight: return natural * value / 100;
+    case QTextBlockFormat::FixedHeight: return value;
+    case QTextBlockFormat::MinimumHeight: return std::max(natural, value);
+    case QTextBlockFormat::LineDistanceHeight: return natural + value;
+    default: return natural;
+    }
+}
+
+qreal spacingOf(const QTextBlockFormat &format)
+{
+    return std::max<qreal>(0, format.topMargin()) + std::max<qreal>(0, format.bottomMargin());
+}
+
 void scaleSpacing(QTextDocument &doc, qreal scale)
 {
     QTextCursor cursor(&doc);
@@ -98,7 +100,6 @@ void scaleSpacing(QTextDocument &doc, qreal scale)
     }
 }
 
-// Removes everything from `position` on and ends the document with the notice.
 void cutAt(QTextDocument &doc, int position)
 {
     QTextCursor cursor(&doc);
@@ -109,8 +110,6 @@ void cutAt(QTextDocument &doc, int position)
         cursor.insertBlock();
     writeCutNotice(cursor);
 }
-
-} // namespace
 
 QString cutNotice()
 {
