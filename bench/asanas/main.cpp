@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "ImageControl.h"
+#include "Median.h"
 #include "ScreenSlots.h"
 #include "Shell.h"
 #include "galleries/frmPhotoAsanas.h"
@@ -13,18 +14,13 @@
 #include <QListWidget>
 #include <QTextStream>
 
-#include <algorithm>
 #include <vector>
 
 using namespace vireka;
 
-namespace {
+using vireka::bench::median;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+namespace {
 
 } // namespace
 

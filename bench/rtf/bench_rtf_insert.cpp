@@ -14,19 +14,20 @@
 //   the text alone         the whole text in one insertText: the floor
 // The reader's own share (tokens, groups, code pages) is its read less the first replay.
 
+#include "Median.h"
 #include "ShippedStyleDocument.h"
 #include "rtf/RtfReader.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+using vireka::bench::medianOfThreeMs;
 
 namespace {
 
@@ -71,21 +72,8 @@ Recording record(const QTextDocument &doc)
     return out;
 }
 
-double medianMs(const std::function<void()> &once)
-{
-    std::vector<double> times;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        once();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[1];
-}
-
 // Writes into a fresh document the way the reader's writer does: undo off, one edit block.
-void replay(const std::function<void(QTextCursor &)> &write)
+bool replay(const std::function<void(QTextCursor &)> &write)
 {
     QTextDocument doc;
     doc.setUndoRedoEnabled(false);
@@ -93,6 +81,7 @@ void replay(const std::function<void(QTextCursor &)> &write)
     cursor.beginEditBlock();
     write(cursor);
     cursor.endEditBlock();
+    return true;
 }
 
 QString paragraphText(const Paragraph &paragraph)
@@ -124,14 +113,14 @@ int main(int argc, char **argv)
     for (const int megabytes : {1, 8}) {
         const QByteArray rtf = makeDocument(qsizetype(megabytes) * 1024 * 1024).rtf;
         QTextDocument read;
-        const double whole = medianMs([&] { vireka::readRtf(rtf, read); });
+        const double whole = medianOfThreeMs([&] { return vireka::readRtf(rtf, read); });
         const Recording recording = record(read);
         const auto &paragraphs = recording.paragraphs;
         const auto &formats = recording.formats;
         const std::size_t lastIndex = paragraphs.size() - 1;
 
-        const double asWritten = medianMs([&] {
-            replay([&](QTextCursor &cursor) {
+        const double asWritten = medianOfThreeMs([&] {
+            return replay([&](QTextCursor &cursor) {
                 for (std::size_t p = 0; p < paragraphs.size(); ++p) {
                     for (const Run &run : paragraphs[p].runs)
                         cursor.insertText(run.text, formats[std::size_t(run.format)]);
@@ -139,8 +128,8 @@ int main(int argc, char **argv)
                 }
             });
         });
-        const double freshFormats = medianMs([&] {
-            replay([&](QTextCursor &cursor) {
+        const double freshFormats = medianOfThreeMs([&] {
+            return replay([&](QTextCursor &cursor) {
                 for (std::size_t p = 0; p < paragraphs.size(); ++p) {
                     for (const Run &run : paragraphs[p].runs) {
                         QTextCharFormat format = formats[std::size_t(run.format)];
@@ -151,8 +140,8 @@ int main(int argc, char **argv)
                 }
             });
         });
-        const double blockEveryTime = medianMs([&] {
-            replay([&](QTextCursor &cursor) {
+        const double blockEveryTime = medianOfThreeMs([&] {
+            return replay([&](QTextCursor &cursor) {
                 for (std::size_t p = 0; p < paragraphs.size(); ++p) {
                     for (const Run &run : paragraphs[p].runs)
                         cursor.insertText(run.text, formats[std::size_t(run.format)]);
@@ -164,8 +153,8 @@ int main(int argc, char **argv)
                 }
             });
         });
-        const double paragraphAtOnce = medianMs([&] {
-            replay([&](QTextCursor &cursor) {
+        const double paragraphAtOnce = medianOfThreeMs([&] {
+            return replay([&](QTextCursor &cursor) {
                 for (std::size_t p = 0; p < paragraphs.size(); ++p) {
                     const Paragraph &paragraph = paragraphs[p];
                     if (!paragraph.runs.empty()) {
@@ -187,8 +176,8 @@ int main(int argc, char **argv)
                 }
             });
         });
-        const double oneRun = medianMs([&] {
-            replay([&](QTextCursor &cursor) {
+        const double oneRun = medianOfThreeMs([&] {
+            return replay([&](QTextCursor &cursor) {
                 for (std::size_t p = 0; p < paragraphs.size(); ++p) {
                     if (!paragraphs[p].runs.empty())
                         cursor.insertText(paragraphText(paragraphs[p]), formats[std::size_t(paragraphs[p].runs.front().format)]);
@@ -197,7 +186,7 @@ int main(int argc, char **argv)
             });
         });
         const QString plain = read.toPlainText().replace(u'\n', QChar::ParagraphSeparator);
-        const double textAlone = medianMs([&] { replay([&](QTextCursor &cursor) { cursor.insertText(plain); }); });
+        const double textAlone = medianOfThreeMs([&] { return replay([&](QTextCursor &cursor) { cursor.insertText(plain); }); });
 
         auto share = [whole](double ms) { return 100.0 * ms / whole; };
         std::printf("\n%d MB: %zu paragraphs, %lld runs, %zu formats\n", megabytes, paragraphs.size(),

@@ -3,10 +3,10 @@
 // installed (apt-get install unrtf libreoffice-writer-nogui; development tools only). Each is timed
 // from the file to its text, median of three, the peers as whole processes.
 
+#include "Median.h"
 #include "ShippedStyleDocument.h"
 #include "rtf/RtfReader.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -14,26 +14,13 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
-namespace {
+using vireka::bench::medianOfThreeMs;
 
-double medianMs(const std::function<bool()> &once)
-{
-    std::vector<double> times;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!once())
-            return -1;
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[1];
-}
+namespace {
 
 bool runs(const QString &program, const QStringList &arguments)
 {
@@ -63,13 +50,13 @@ int main(int argc, char **argv)
         file.write(makeDocument(qsizetype(megabytes) * 1024 * 1024).rtf);
         file.close();
         // The reader itself, without the size budget a document area reads files within.
-        const double reader = medianMs([&] {
+        const double reader = medianOfThreeMs([&] {
             QFile in(path);
             QTextDocument doc;
             return in.open(QIODevice::ReadOnly) && vireka::readRtf(in.readAll(), doc) && !doc.toPlainText().isEmpty();
         });
-        const double viaUnrtf = unrtf.isEmpty() ? -1 : medianMs([&] { return runs(unrtf, {"--text", path}); });
-        const double viaOffice = office.isEmpty() ? -1 : medianMs([&] {
+        const double viaUnrtf = unrtf.isEmpty() ? -1 : medianOfThreeMs([&] { return runs(unrtf, {"--text", path}); });
+        const double viaOffice = office.isEmpty() ? -1 : medianOfThreeMs([&] {
             return runs(office, {"--headless", "--convert-to", "txt:Text (encoded):UTF8", "--outdir", dir.path(), path});
         });
         auto ratio = [reader](double peer) { return peer > 0 ? peer / reader : 0.0; };

@@ -15,6 +15,7 @@
 
 #include "AllScreens.h"
 #include "Application.h"
+#include "Median.h"
 #include "ResidentSize.h"
 #include "Screen.h"
 #include "ScreenSlots.h"
@@ -41,18 +42,13 @@
 #include <vector>
 
 using namespace vireka;
+using vireka::bench::median;
 using vireka::bench::residentKb;
 
 namespace {
 
 constexpr int Rounds = 3;
 constexpr int Runs = 5; // a round's openings of each screen
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Notes the first painting of any widget of one window.
 class FirstPaintSpy : public QObject {

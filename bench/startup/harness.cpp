@@ -4,6 +4,8 @@
 // time much less, so it is the figure to compare between runs. On a display (for example
 // `xvfb-run -a bench_startup`) both programs use the xcb platform, as users' desktops do.
 
+#include "Median.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -13,6 +15,8 @@
 
 #include <algorithm>
 #include <vector>
+
+using vireka::bench::median;
 
 namespace {
 
@@ -40,12 +44,6 @@ Start runOnce(const QString &program, const QStringList &arguments = {})
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return {timer.nsecsElapsed() / 1e6, childrenCpuMs() - cpuBefore};
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
